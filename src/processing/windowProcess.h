@@ -57,13 +57,15 @@ protected:
 
 private:
     void buildControls();
+    void flushLog();
     void paintNow();
 
     QString m_log;
+    QString m_pendingLines; // lines logged since the field was last brought up to date
+    bool m_scrollPending = false;
     QLabel* m_caption = nullptr;
     QPlainTextEdit* m_fldLog = nullptr;
     QProgressBar* m_progressBar = nullptr;
     QPushButton* m_btnDone = nullptr;
     QElapsedTimer m_sincePaint;
-    bool m_paintPending = false;
 };
