@@ -1,4 +1,47 @@
 #include "processing/ProcessingRun.h"
 
-// Filled in by the processing core.
-void ProcessingRun::run(const project&, const ProcessOptions&, RunOutput& out) { out.finished(); }
+#include "platform/Failure.h"
+#include "processing/FileActions.h"
+#include "processing/GpxSplitter.h"
+#include "processing/LogFile.h"
+#include "processing/ProcessLog.h"
+#include "processing/SafeFileName.h"
+
+namespace {
+
+constexpr int kScrollAtEnd = 9999999;
+
+void reportUnexpected(ProcessLog& log, const QString& what) {
+    try {
+        log.append(QStringLiteral("Processing stopped because of an unexpected error: ") + what);
+    } catch (...) {
+        // Not even the log line could be written (memory exhausted): the run still ends.
+    }
+}
+
+} // namespace
+
+void ProcessingRun::run(const project& record, const ProcessOptions& options, RunOutput& out) {
+    ProcessLog log(out);
+    try {
+        const QString queryFileName = SafeFileName::of(record.GCQueryName, record.name);
+        if (options.splitGPX) {
+            GpxSplitter splitter(record, options, queryFileName, log, out);
+            const GpxSplitter::Outcome outcome = splitter.run();
+            if (options.deleteSourceGPX)
+                FileActions::deleteSource(record, outcome.failedParts == 0, log);
+        }
+        if (options.renamePRC)
+            FileActions::renamePrc(record, queryFileName, log);
+        if (options.saveLog)
+            LogFile::save(record, queryFileName, log, out);
+    } catch (const Failure& e) {
+        reportUnexpected(log, e.message());
+    } catch (const std::exception& e) {
+        reportUnexpected(log, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        reportUnexpected(log, QStringLiteral("unknown error"));
+    }
+    out.scrollToEnd(kScrollAtEnd);
+    out.finished();
+}
