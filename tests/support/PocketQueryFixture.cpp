@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <iterator>
 #include <stdexcept>
 
 namespace {
@@ -13,6 +14,96 @@ const char* const kLogTexts[] = {
     "TFTC &amp; greetings – the view over the lake is great.",
     "Couldn't find it, the area was full of muggles. Will try again.",
 };
+
+const char* const kSentences[] = {
+    "Der Cache liegt an einem schönen Aussichtspunkt über dem See. ",
+    "Bitte achtet auf Muggel, besonders am Wochenende, wenn viele Spaziergänger unterwegs sind. ",
+    "The container is a small camouflaged box hidden under a rock near the old oak tree. ",
+    "Parking is available at N 47° 22.100 E 008° 32.500, from there it is a 15 minute walk. ",
+    "&lt;p&gt;Le sentier est étroit et glissant après la pluie – prévoyez de bonnes "
+    "chaussures.&lt;/p&gt; ",
+    "&lt;b&gt;Achtung:&lt;/b&gt; Im Winter ist der Weg nicht geräumt. ",
+    "Il faut compter environ une heure pour la boucle complète, café à l'arrivée. ",
+    "&lt;img src=\"http://img.example.invalid/cache/display/1234.jpg\" /&gt;&lt;br /&gt; ",
+    "Please rehide the cache exactly as you found it and keep the logbook dry. ",
+    "Ñandú, Øresund, Ærø, Łódź – travellers from everywhere have signed the logbook. ",
+};
+
+const char* const kFinders[] = {"Müller & Söhne", "Team Zürichsee", "GeoFox",
+                                "José Núñez",     "Ærlig Finder",   "cache_hunter_42"};
+
+const char* const kLogTypes[] = {"Found it", "Found it", "Found it", "Didn't find it",
+                                 "Write note"};
+
+// Escaped prose of about `chars` bytes, starting at a sentence chosen by `seed`.
+QByteArray prose(int seed, int chars) {
+    QByteArray out;
+    const int count = int(std::size(kSentences));
+    for (int s = seed; out.size() < chars; ++s)
+        out += kSentences[s % count];
+    return out;
+}
+
+QByteArray realisticCache(int k, const QByteArray& label, const QByteArray& nl,
+                          const QByteArray& in1, const QByteArray& in2, const QByteArray& in3) {
+    const QByteArray n = QByteArray::number(k);
+    const QByteArray in4 = in3 + in1;
+    const QByteArray in5 = in4 + in1;
+    QByteArray x;
+    x += in1 + "<wpt lat=\"47." + QByteArray::number(100000 + k) + "\" lon=\"8." +
+         QByteArray::number(200000 + k) + "\">" + nl;
+    x += in2 + "<time>2005-08-01T07:00:00</time>" + nl;
+    x += in2 + "<name>" + label + "</name>" + nl;
+    x += in2 + "<desc>Cache " + n + " by Müller, Traditional Cache (1.5/2)</desc>" + nl;
+    x += in2 + "<url>http://www.example.invalid/seek/cache_details.aspx?guid=0a1b2c3d-" + n +
+         "</url>" + nl;
+    x += in2 + "<urlname>Cache " + n + " – Café am See</urlname>" + nl;
+    x += in2 + "<sym>Geocache</sym>" + nl;
+    x += in2 + "<type>Geocache|Traditional Cache</type>" + nl;
+    x += in2 + "<groundspeak:cache id=\"" + n + "\" available=\"True\" archived=\"False\">" + nl;
+    x += in3 + "<groundspeak:name>Cache " + n + " – Café am See</groundspeak:name>" + nl;
+    x += in3 + "<groundspeak:placed_by>Müller</groundspeak:placed_by>" + nl;
+    x += in3 + "<groundspeak:owner id=\"" + QByteArray::number(7000 + k % 97) +
+         "\">Müller</groundspeak:owner>" + nl;
+    x += in3 + "<groundspeak:type>Traditional Cache</groundspeak:type>" + nl;
+    x += in3 + "<groundspeak:container>Small</groundspeak:container>" + nl;
+    x += in3 + "<groundspeak:difficulty>" + QByteArray::number(1 + k % 5) +
+         ".5</groundspeak:difficulty>" + nl;
+    x += in3 + "<groundspeak:terrain>" + QByteArray::number(1 + k % 4) + "</groundspeak:terrain>" +
+         nl;
+    x += in3 + "<groundspeak:country>Switzerland</groundspeak:country>" + nl;
+    x += in3 + "<groundspeak:state>Zürich</groundspeak:state>" + nl;
+    x += in3 + "<groundspeak:short_description html=\"True\">" + prose(k, 120) +
+         "</groundspeak:short_description>" + nl;
+    // Lengths spread from about 200 to 3300 bytes.
+    x += in3 + "<groundspeak:long_description html=\"True\">" +
+         prose(k + 3, 200 + (k * 7919) % 3000) + "</groundspeak:long_description>" + nl;
+    x += in3 +
+         "<groundspeak:encoded_hints>Haha, qre Fgrva – hagre qre "
+         "Jhemry</groundspeak:encoded_hints>" +
+         nl;
+    x += in3 + "<groundspeak:logs>" + nl;
+    const int logs = 2 + k % 11;
+    for (int l = 0; l < logs; ++l) {
+        const int m = k + l;
+        x += in4 + "<groundspeak:log id=\"" + QByteArray::number(k * 100 + l) + "\">" + nl;
+        x += in5 + "<groundspeak:date>2005-07-" + QByteArray::number(10 + l % 18) +
+             "T19:00:00</groundspeak:date>" + nl;
+        x += in5 + "<groundspeak:type>" + kLogTypes[m % std::size(kLogTypes)] +
+             "</groundspeak:type>" + nl;
+        x += in5 + "<groundspeak:finder id=\"" + QByteArray::number(500 + m % 61) + "\">" +
+             QByteArray(kFinders[m % std::size(kFinders)]).replace("&", "&amp;") +
+             "</groundspeak:finder>" + nl;
+        x += in5 + "<groundspeak:text encoded=\"False\">" + prose(m, 60 + (m * 31) % 160) +
+             "</groundspeak:text>" + nl;
+        x += in4 + "</groundspeak:log>" + nl;
+    }
+    x += in3 + "</groundspeak:logs>" + nl;
+    x += in3 + "<groundspeak:travelbugs />" + nl;
+    x += in2 + "</groundspeak:cache>" + nl;
+    x += in1 + "</wpt>" + nl;
+    return x;
+}
 
 } // namespace
 
@@ -48,6 +139,10 @@ QByteArray pocketQueryXml(const PocketQuerySpec& spec) {
 
     for (int k = 1; k <= spec.caches; ++k) {
         const QByteArray label = escaped(cacheLabel(spec, k));
+        if (spec.realistic) {
+            x += realisticCache(k, label, nl, in1, in2, in3);
+            continue;
+        }
         x += in1 + "<wpt lat=\"47." + QByteArray::number(100000 + k) + "\" lon=\"8." +
              QByteArray::number(200000 + k) + "\">" + nl;
         x += in2 + "<time>2005-08-01T07:00:00</time>" + nl;

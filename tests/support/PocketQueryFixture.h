@@ -25,6 +25,11 @@ struct PocketQuerySpec {
     int descriptionChars = 40;
     // Logs per cache are 2 + (k mod 11) when true (a realistic spread), else none.
     bool logs = false;
+    // Caches shaped like a real Pocket Query's: url, type, owner, difficulty, terrain,
+    // short and long descriptions of varying length in escaped HTML with non-ASCII text,
+    // hints, and 2 to 12 dated logs with finders. descriptionChars and logs are then unused.
+    // About 6.8 kB per cache.
+    bool realistic = false;
 };
 
 // The GPX document text for a spec (UTF-8).
