@@ -1,10 +1,17 @@
-#include <QApplication>
-#include <QLabel>
+#include "app/App.h"
+#include "app/FileTypes.h"
+
+#include <cstdio>
+#include <exception>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Morvane Assistant"));
-    window.setWindowTitle(QStringLiteral("Untitled Project"));
-    window.show();
-    return app.exec();
+    try {
+        FileTypes::instance();
+        App app(argc, argv);
+        app.openDefaultWindow();
+        return app.exec();
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "Morvane Assistant: %s\n", failure.what());
+        return 1;
+    }
 }
