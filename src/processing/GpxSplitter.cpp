@@ -17,8 +17,7 @@ constexpr int kScrollAfterCache = 9999;
 // The label of a cache in the log: the text inside its second child (a waypoint's name).
 // A cache without one gets an empty label.
 QString labelOf(pugi::xml_node cache) {
-    const pugi::xml_node second = cache.first_child().next_sibling();
-    return second ? textInside(second) : QString();
+    return textInside(childAt(cache, 1));
 }
 
 } // namespace
@@ -52,9 +51,7 @@ GpxSplitter::Outcome GpxSplitter::run() {
                          PartName::extensionOf(m_record.GPXFile.displayName()));
     const CacheSerializer serializer(root);
 
-    pugi::xml_node cache = root.first_child();
-    for (int h = 0; h < kHeaderChildren && cache; ++h)
-        cache = cache.next_sibling();
+    pugi::xml_node cache = childAt(root, kHeaderChildren);
 
     Outcome outcome;
     PartText part;

@@ -27,8 +27,7 @@ void readGpxFacts(project& record, const FactSink& sink, QDate fallback) {
     const QDate date = readGpxDate(record.getXMLChild(QStringLiteral("time")), fallback);
     sink({ScanFact::Kind::FileDate, longDate(date), false});
 
-    sink({ScanFact::Kind::CacheCount, record.getXMLChild(QStringLiteral("numberOfCaches")),
-          false});
+    sink({ScanFact::Kind::CacheCount, record.getXMLChild(QStringLiteral("numberOfCaches")), false});
 }
 
 } // namespace

@@ -8,4 +8,6 @@ QDate readGpxDate(const QString& text, QDate fallback) {
     return parsed.isValid() ? parsed.date() : fallback;
 }
 
-QString longDate(QDate date) { return QLocale::system().toString(date, QLocale::LongFormat); }
+QString longDate(QDate date) {
+    return QLocale::system().toString(date, QLocale::LongFormat);
+}

@@ -1,6 +1,7 @@
 #include "project/GpxLoader.h"
 
 #include "platform/Failure.h"
+#include "project/DocumentMemory.h"
 
 #include <QFile>
 
@@ -34,9 +35,12 @@ std::unique_ptr<pugi::xml_document> loadGpxDocument(const FolderItem& file) {
         throw Failure(
             QStringLiteral("The GPX file %1 could not be read: it is a folder.").arg(shown));
 
+    DocumentMemory::install();
     auto doc = std::make_unique<pugi::xml_document>();
     const QByteArray nativePath = QFile::encodeName(path);
-    const unsigned options = pugi::parse_default | pugi::parse_comments | pugi::parse_pi;
+    // Text that opens an element is kept in the element itself (see NodeChildren.h).
+    const unsigned options =
+        pugi::parse_default | pugi::parse_comments | pugi::parse_pi | pugi::parse_embed_pcdata;
     const pugi::xml_parse_result result =
         doc->load_file(nativePath.constData(), options, pugi::encoding_auto);
 
@@ -44,8 +48,7 @@ std::unique_ptr<pugi::xml_document> loadGpxDocument(const FolderItem& file) {
     case pugi::status_ok:
         return doc;
     case pugi::status_file_not_found:
-        throw Failure(
-            QStringLiteral("The GPX file %1 could not be found any more.").arg(shown));
+        throw Failure(QStringLiteral("The GPX file %1 could not be found any more.").arg(shown));
     case pugi::status_io_error:
         throw Failure(QStringLiteral("The GPX file %1 could not be read.").arg(shown));
     case pugi::status_out_of_memory:

@@ -13,36 +13,18 @@ QString fileLabel(const project& p) {
 QString headerText(const project& p, int position, const QString& what) {
     if (!p.xcontent)
         throw Failure(QStringLiteral("The GPX file %1 has not been loaded.").arg(fileLabel(p)));
-    int index = 0;
-    pugi::xml_node child = p.xcontent.first_child();
-    while (child && index < position) {
-        child = child.next_sibling();
-        ++index;
-    }
-    if (!child)
+    if (childCount(p.xcontent) <= position)
         throw Failure(QStringLiteral("The GPX file %1 is not a Pocket Query: its header ends "
                                      "before the %2.")
                           .arg(fileLabel(p), what));
-    if (!child.first_child())
-        throw Failure(
-            QStringLiteral("The GPX file %1 is not a Pocket Query: the %2 is empty.")
-                .arg(fileLabel(p), what));
+    const pugi::xml_node child = childAt(p.xcontent, position);
+    if (!hasChildren(child))
+        throw Failure(QStringLiteral("The GPX file %1 is not a Pocket Query: the %2 is empty.")
+                          .arg(fileLabel(p), what));
     return textInside(child);
 }
 
 } // namespace
-
-qsizetype childCount(pugi::xml_node node) {
-    qsizetype count = 0;
-    for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling())
-        ++count;
-    return count;
-}
-
-QString textInside(pugi::xml_node element) {
-    const pugi::xml_node first = element.first_child();
-    return first ? QString::fromUtf8(first.value()) : QString();
-}
 
 QString project::getXMLChild(const QString& key) const {
     if (key == u"name")

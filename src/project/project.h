@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FolderItem.h"
+#include "project/NodeChildren.h"
 
 #include <QString>
 #include <memory>
@@ -38,10 +39,3 @@ using ProjectPtr = std::shared_ptr<project>;
 
 // The children of the root before the first cache.
 inline constexpr int kHeaderChildren = 7;
-
-// The number of direct children of a node; comments and processing instructions count.
-qsizetype childCount(pugi::xml_node node);
-
-// The text inside an element: the value of its first child node, whatever its kind.
-// Empty when the element has no child.
-QString textInside(pugi::xml_node element);

@@ -25,7 +25,7 @@ TEST_F(FolderScan, BothFilesGiveAllSixFactsInOrder) {
     const ScanOutcome out = scanFolder(folder);
     ASSERT_EQ(out.error, QString());
     ASSERT_EQ(out.facts.size(), 6u);
-    const Kind order[] = {Kind::Location, Kind::GpxFile,  Kind::PrcFile,
+    const Kind order[] = {Kind::Location,  Kind::GpxFile,  Kind::PrcFile,
                           Kind::QueryName, Kind::FileDate, Kind::CacheCount};
     for (size_t i = 0; i < 6; ++i)
         EXPECT_EQ(out.facts[i].kind, order[i]);
@@ -66,8 +66,8 @@ TEST_F(FolderScan, MissingFilesAreRedAndNotErrors) {
         ASSERT_EQ(out.facts.size(), c.facts);
         const bool gpxFound = c.gpx && c.gpxName.isEmpty();
         EXPECT_EQ(out.facts[1].red, !gpxFound);
-        EXPECT_EQ(out.facts[1].text,
-                  gpxFound ? spec.folderName + QStringLiteral(".gpx") : QStringLiteral("not found"));
+        EXPECT_EQ(out.facts[1].text, gpxFound ? spec.folderName + QStringLiteral(".gpx")
+                                              : QStringLiteral("not found"));
         EXPECT_EQ(out.facts[2].red, !c.prc);
         EXPECT_EQ(out.facts[2].text,
                   c.prc ? spec.folderName + QStringLiteral(".prc") : QStringLiteral("not found"));
@@ -189,7 +189,8 @@ TEST_F(FolderScan, BrokenDocumentsStopTheScanWithAClearMessage) {
         QByteArray content;
         QString mustMention;
     } cases[] = {
-        {"not well-formed", "<?xml version=\"1.0\"?>\n<gpx>\n  <name>Q</name>\n  <desc>x</dsc>\n</gpx>",
+        {"not well-formed",
+         "<?xml version=\"1.0\"?>\n<gpx>\n  <name>Q</name>\n  <desc>x</dsc>\n</gpx>",
          QStringLiteral("line 4")},
         {"empty name", pocketQueryXml({}).replace("<name>My Query</name>", "<name></name>"),
          QStringLiteral("Pocket Query name")},

@@ -40,7 +40,8 @@ TEST(GpxDocument, DeclaredEncodingsAreHonoured) {
 
     // ISO-8859-1 with only Latin-1 characters in it.
     QString asLatin1 = text;
-    asLatin1.replace(QStringLiteral("encoding=\"utf-8\""), QStringLiteral("encoding=\"ISO-8859-1\""));
+    asLatin1.replace(QStringLiteral("encoding=\"utf-8\""),
+                     QStringLiteral("encoding=\"ISO-8859-1\""));
     asLatin1.replace(QChar(0x2013), u'-').replace(QChar(0x20AC), u'E');
     const QByteArray bytesLatin1 = asLatin1.toLatin1();
 
@@ -66,7 +67,8 @@ TEST(GpxDocument, ReferencesAreResolvedAndDtdEntitiesNeverExpanded) {
     QByteArray xml = "<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY a \"aaaaaaaaaa\">"
                      "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
                      "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">]>";
-    xml += "<gpx><name>M&#252;ller &amp; &lt;Co&gt; &c;</name><a/><b/><c/><time>x</time><d/><e/></gpx>";
+    xml += "<gpx><name>M&#252;ller &amp; &lt;Co&gt; "
+           "&c;</name><a/><b/><c/><time>x</time><d/><e/></gpx>";
     writeFile(folder + QStringLiteral("/12345.gpx"), xml);
     const ScanOutcome out = scanFolder(folder);
     EXPECT_EQ(out.error, QString());
