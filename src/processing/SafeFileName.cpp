@@ -26,6 +26,22 @@ bool isUsable(const QString& name) {
     return !name.isEmpty() && name != u"." && name != u"..";
 }
 
+// The longest file name (in bytes) that ext4, XFS, Btrfs, tmpfs and the others accept.
+constexpr qsizetype kNameMaxBytes = 255;
+// A file is written under its name plus "." and six random characters and renamed into
+// place afterwards, so that much must fit as well.
+constexpr qsizetype kTemporarySuffixBytes = 7;
+
+qsizetype utf8Bytes(char32_t c) {
+    if (c < 0x80)
+        return 1;
+    if (c < 0x800)
+        return 2;
+    if (c < 0x10000)
+        return 3;
+    return 4;
+}
+
 } // namespace
 
 QString SafeFileName::replaceForbidden(const QString& text) {
@@ -44,4 +60,25 @@ QString SafeFileName::of(const QString& wanted, const QString& fallback) {
     if (isUsable(cleanedFallback))
         return cleanedFallback;
     return QStringLiteral("_");
+}
+
+QString SafeFileName::shortened(const QString& name, qsizetype maxBytes) {
+    qsizetype bytes = 0;
+    qsizetype i = 0;
+    while (i < name.size()) {
+        // A surrogate pair is one character: never cut between its halves.
+        const bool pair =
+            name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(name[i], name[i + 1]) : name[i].unicode();
+        const qsizetype width = pair ? 2 : 1;
+        bytes += utf8Bytes(c);
+        if (bytes > maxBytes && i > 0)
+            break;
+        i += width;
+    }
+    return name.left(i);
+}
+
+qsizetype SafeFileName::roomBefore(qsizetype suffixBytes) {
+    return kNameMaxBytes - kTemporarySuffixBytes - suffixBytes;
 }

@@ -13,4 +13,13 @@ public:
 
     // `text` with the forbidden characters replaced, nothing else changed.
     static QString replaceForbidden(const QString& text);
+
+    // The longest start of `name` whose UTF-8 form takes at most `maxBytes` bytes, cut between
+    // whole characters; at least the first character, so that a name never becomes empty.
+    static QString shortened(const QString& name, qsizetype maxBytes);
+
+    // The room in UTF-8 bytes for a name that is followed by a suffix of `suffixBytes` bytes,
+    // so that the whole file name fits every common file system even while it is written
+    // under a temporary name a few characters longer.
+    static qsizetype roomBefore(qsizetype suffixBytes);
 };

@@ -1,0 +1,238 @@
+// Input a user's files or typing can bring that the program must survive: broken documents,
+// entity declarations, hostile Pocket Query names and odd size texts.
+
+#include "FolderSnapshot.h"
+#include "HandMadeGpx.h"
+#include "ProjectFolder.h"
+#include "platform/Failure.h"
+#include "processing/ProcessingRun.h"
+#include "processing/SafeFileName.h"
+#include "project/FolderScan.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+
+const QByteArray kHeader = "<?xml version=\"1.0\" encoding=\"utf-8\"?><gpx>";
+const QByteArray kFooter = "</gpx>";
+
+ProcessOptions allOptions(std::int64_t kilobytes) {
+    ProcessOptions o;
+    o.splitGPX = true;
+    o.maxFileSizeKB = kilobytes;
+    o.renameGPX = true;
+    o.deleteSourceGPX = true;
+    o.renamePRC = true;
+    o.saveLog = true;
+    return o;
+}
+
+std::vector<QByteArray> threeCaches() {
+    return {HandMadeGpx::cache("C1", 600), HandMadeGpx::cache("C2", 600),
+            HandMadeGpx::cache("C3", 600)};
+}
+
+// The seven header children of a Pocket Query without the root's tags.
+const QByteArray kHeaderElements =
+    "<name>Q</name><desc>d</desc><author>a</author><email>e</email>"
+    "<time>2005-09-21T08:44:26</time><keywords>k</keywords><bounds/>";
+
+} // namespace
+
+TEST(BadGpx, ScanRefusesItAndARunForcedOnItTouchesNothing) {
+    const struct {
+        const char* what;
+        QByteArray content;
+        QString mustMention;
+    } cases[] = {
+        {"zero bytes", QByteArray(), "no root element"},
+        {"binary garbage", QByteArray("\x00\xff\xfe\x13\x37garbage\x01\x80", 14), "12345.gpx"},
+        {"unterminated element", "<gpx>" + kHeaderElements + "<wpt><name>C1</name>",
+         "not a well-formed"},
+        {"comments and no root", "<?xml version=\"1.0\"?><!-- a --><!-- b -->", "no root element"},
+        {"a root with only comments", "<gpx><!-- a --><!-- b --></gpx>",
+         "the Pocket Query name is empty"},
+        {"a header of comments", "<gpx>" + QByteArray("<!-- h -->").repeated(7) + "<wpt/></gpx>",
+         "the Pocket Query name is empty"},
+        {"an empty root", "<gpx/>", "its header ends before the Pocket Query name"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ProjectFolder folder(QStringLiteral("12345"), c.content);
+        const FolderSnapshot before = snapshotOf(folder.parent());
+        auto record = std::make_shared<project>();
+        const FolderItem item(folder.path());
+        record->name = item.name();
+        record->path = item.absolutePath();
+        QString error;
+        try {
+            scanProject(*record, [](const ScanFact&) {});
+        } catch (const Failure& e) {
+            error = e.message();
+        }
+        EXPECT_TRUE(error.contains("The GPX file 12345.gpx")) << error.toStdString();
+        EXPECT_TRUE(error.contains(c.mustMention)) << error.toStdString();
+        EXPECT_FALSE(record->hasUsableDocument());
+
+        // The settings window offers no run then; should one start anyway, it stops at once.
+        RunRecorder out;
+        ProcessingRun::run(*record, allOptions(250), out);
+        EXPECT_EQ(out.lines(), QStringList{"Processing stopped because of an unexpected error: "
+                                           "The GPX file 12345.gpx has not been loaded, so it "
+                                           "cannot be split."});
+        EXPECT_TRUE(out.events.endsWith(QStringLiteral("CF")));
+        EXPECT_EQ(snapshotOf(folder.parent()), before);
+    }
+}
+
+TEST(BadGpx, EntitiesOfADtdAreNeverExpandedOrFetched) {
+    // Nine levels of ten references each would expand to 3 * 10^9 characters, and the
+    // external entity would read a file beside the project folder.
+    QTemporaryDir secretDir;
+    const QString secretPath = QDir(secretDir.path()).filePath("secret.txt");
+    writeFile(secretPath, "SECRET-CONTENT");
+    QByteArray dtd = "<!DOCTYPE gpx [<!ENTITY l0 \"lol\">";
+    for (int level = 1; level <= 9; ++level)
+        dtd += "<!ENTITY l" + QByteArray::number(level) + " \"" +
+               ("&l" + QByteArray::number(level - 1) + ";").repeated(10) + "\">";
+    dtd += "<!ENTITY secret SYSTEM \"file://" + secretPath.toUtf8() + "\">]>";
+    const QByteArray cache = "<wpt><time>t</time><name>C1</name><desc>&l9; &secret;</desc></wpt>";
+    const QByteArray xml = "<?xml version=\"1.0\"?>" + dtd + "<gpx>" +
+                           QByteArray(kHeaderElements).replace("<name>Q", "<name>Q&l9;") + cache +
+                           "</gpx>";
+    const ProjectFolder folder(QStringLiteral("12345"), xml);
+
+    const RunRecorder out = folder.run(allOptions(250));
+    EXPECT_EQ(out.messages, QStringList());
+    EXPECT_EQ(out.lines().value(1), QStringLiteral("Cache #1 (C1) written to Q&l9; part 1.gpx"));
+    // The references stay as they were written; the part, which has no DTD, holds them as text.
+    const QByteArray part = readFile(folder.file("Q&l9; part 1.gpx"));
+    EXPECT_EQ(part,
+              kHeader +
+                  "<wpt><time>t</time><name>C1</name><desc>&amp;l9; &amp;secret;</desc></wpt>" +
+                  kFooter);
+    EXPECT_FALSE(readFile(folder.file("Log Q&l9;.txt")).contains("lollol"));
+}
+
+TEST(BadName, FilesOfTheRunStayInsideTheFolderUnderUsableNames) {
+    // Three caches: the longest text after the name is " part 3.gpx" (11 bytes); a file is
+    // written under its name plus 7 bytes first, and a name may take 255 bytes. So a query
+    // name keeps at most 255 - 7 - 11 = 237 bytes, cut between whole characters.
+    const QString smile = QString::fromUcs4(U"\U0001F600");
+    const struct {
+        const char* what;
+        QString queryName;
+        QString base;
+    } cases[] = {
+        {"a slash", "A/B", "A_B"},
+        {"leading out of the folder", "../../x", ".._.._x"},
+        {"the parent folder", "..", "12345"},
+        {"a slash alone", "/", "_"},
+        {"control characters",
+         QStringLiteral("a\tb\x01"
+                        "c\x1f\x7f"),
+         "a_b_c__"},
+        {"300 characters", QString(300, u'q'), QString(237, u'q')},
+        {"just short enough", QString(237, u'q'), QString(237, u'q')},
+        {"one byte too long", QString(238, u'q'), QString(237, u'q')},
+        {"300 two-byte characters", QString(300, u'ü'), QString(118, u'ü')},
+        {"four-byte characters", smile.repeated(100), smile.repeated(59)},
+        {"a three-byte character across the limit", QString(236, u'q') + u'€', QString(236, u'q')},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ProjectFolder folder(QStringLiteral("12345"),
+                                   HandMadeGpx::document(c.queryName, threeCaches()));
+        const RunRecorder out = folder.run(allOptions(250));
+        EXPECT_EQ(out.messages, QStringList());
+        const QStringList lines = out.lines();
+        ASSERT_EQ(lines.size(), 8);
+        EXPECT_EQ(lines[1], "Cache #1 (C1) written to " + c.base + " part 1.gpx");
+        EXPECT_EQ(lines[5], "The GPX Source File 12345.gpx has been deleted.");
+        EXPECT_EQ(lines[6], "12345.prc has been renamed to " + c.base + ".prc.");
+        EXPECT_EQ(lines[7], "Log File Log " + c.base + ".txt has been created.");
+        QStringList files = {c.base + " part 1.gpx", c.base + ".prc", "Log " + c.base + ".txt"};
+        files.sort();
+        EXPECT_EQ(folder.files(), files);
+        EXPECT_EQ(
+            QDir(folder.parent())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+            QStringList{"12345"});
+        EXPECT_EQ(readFile(folder.file(c.base + " part 1.gpx")),
+                  kHeader + threeCaches()[0] + threeCaches()[1] + threeCaches()[2] + kFooter);
+    }
+}
+
+TEST(SafeFileName, ShortenedCutsBetweenWholeCharacters) {
+    const QString smile = QString::fromUcs4(U"\U0001F600");
+    const struct {
+        const char* what;
+        QString name;
+        qsizetype maxBytes;
+        QString result;
+    } cases[] = {
+        {"fits", "abc", 3, "abc"},
+        {"one byte over", "abcd", 3, "abc"},
+        {"two-byte character", QStringLiteral("aüb"), 2, "a"},
+        {"two-byte character fits", QStringLiteral("aüb"), 3, QStringLiteral("aü")},
+        {"surrogate pair stays whole", "a" + smile + "b", 4, "a"},
+        {"surrogate pair fits", "a" + smile + "b", 5, "a" + smile},
+        {"first character always stays", smile + "b", 1, smile},
+        {"nothing", "", 10, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(SafeFileName::shortened(c.name, c.maxBytes), c.result);
+    }
+}
+
+TEST(SizeField, OddTextsGiveASoundSizeForARun) {
+    // Three caches of 600 characters: with K = 0 every cache takes a part of its own and
+    // says so; with a large K they share one part.
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max() / 1024;
+    const struct {
+        const char* text;
+        std::int64_t kilobytes;
+        int parts;
+        int warnings;
+    } cases[] = {
+        {"1e30", kMax, 1, 0},
+        {"-5", 0, 3, 3},
+        {"0x40", 0, 3, 3},
+        {" 60", 60, 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::int64_t k = ProcessOptions::kilobytesFromText(QString::fromUtf8(c.text));
+        EXPECT_EQ(k, c.kilobytes);
+        const ProjectFolder folder(QStringLiteral("12345"),
+                                   HandMadeGpx::document("Q", threeCaches()));
+        ProcessOptions options;
+        options.splitGPX = true;
+        options.deleteSourceGPX = true;
+        options.maxFileSizeKB = k;
+        const RunRecorder out = folder.run(options);
+        EXPECT_EQ(out.messages, QStringList());
+        const QStringList lines = out.lines();
+        EXPECT_EQ(lines.filter(QStringLiteral("Warning: ")).size(), c.warnings);
+        EXPECT_TRUE(lines.contains(QStringLiteral("Splitting complete. 3 Caches processed. %1 "
+                                                  "parts generated with maximum file size of "
+                                                  "%2kB.")
+                                       .arg(c.parts)
+                                       .arg(c.kilobytes)));
+        // Every cache once, in order, over whole parts; the source went only after that.
+        QByteArray caches;
+        for (int n = 1; n <= c.parts; ++n) {
+            const QByteArray part =
+                readFile(folder.file(QStringLiteral("12345 part %1.gpx").arg(n)));
+            ASSERT_TRUE(part.startsWith(kHeader) && part.endsWith(kFooter)) << "part " << n;
+            caches += part.mid(kHeader.size(), part.size() - kHeader.size() - kFooter.size());
+        }
+        EXPECT_EQ(caches, threeCaches()[0] + threeCaches()[1] + threeCaches()[2]);
+        EXPECT_FALSE(folder.has("12345.gpx"));
+        EXPECT_EQ(folder.files().size(), c.parts + 1);
+    }
+}
