@@ -166,6 +166,26 @@ TEST(BadName, FilesOfTheRunStayInsideTheFolderUnderUsableNames) {
     }
 }
 
+TEST(BadName, AFolderNameTooLongForItsPartNamesLosesNothing) {
+    // The folder's name takes 251 bytes, so that NAME.gpx just fits; parts named after the
+    // folder ("NAME part 1.gpx") cannot be created, and the source stays.
+    const QString name(251, u'f');
+    const ProjectFolder folder(name, HandMadeGpx::document("Q", threeCaches()));
+    ProcessOptions options = allOptions(2);
+    options.renameGPX = false;
+    const RunRecorder out = folder.run(options);
+    EXPECT_EQ(out.messages, QStringList(3, QStringLiteral("The text file could not be created.")));
+    EXPECT_EQ(out.lines().mid(4),
+              (QStringList{"Splitting complete. 3 Caches processed. 3 parts generated with "
+                           "maximum file size of 2kB.",
+                           "The GPX Source File " + name +
+                               ".gpx has been kept because a part file could not be written.",
+                           name + ".prc has been renamed to Q.prc.",
+                           "Log File Log Q.txt has been created."}));
+    EXPECT_EQ(folder.files(), (QStringList{"Log Q.txt", "Q.prc", name + ".gpx"}));
+    EXPECT_EQ(readFile(folder.file(name + ".gpx")), HandMadeGpx::document("Q", threeCaches()));
+}
+
 TEST(SafeFileName, ShortenedCutsBetweenWholeCharacters) {
     const QString smile = QString::fromUcs4(U"\U0001F600");
     const struct {
