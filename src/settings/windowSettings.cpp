@@ -100,10 +100,14 @@ static_assert(std::size(kControls) == 32);
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 
+// Sets the colour of enabled text only: a disabled control keeps the style's grey, so that
+// it still looks disabled.
 void setTextColor(QWidget* w, const QColor& color) {
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    p.setColor(QPalette::Text, color);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::WindowText, color);
+        p.setColor(group, QPalette::Text, color);
+    }
     w->setPalette(p);
 }
 

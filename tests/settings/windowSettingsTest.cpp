@@ -200,6 +200,11 @@ private slots:
                                   "StaticText15", "StaticText16"})
             QVERIFY2(child<QLabel>(w, right)->alignment() & Qt::AlignRight, right);
         QVERIFY(child<QLabel>(w, "StaticText5")->wordWrap());
+        // The disabled size field keeps the style's disabled text colour: it must look disabled.
+        const QPalette field = child<QLineEdit>(w, "fldMaxFileSIzeKB")->palette();
+        QCOMPARE(field.color(QPalette::Active, QPalette::Text), QColor(0, 0, 0));
+        QVERIFY(field.color(QPalette::Disabled, QPalette::Text) !=
+                field.color(QPalette::Active, QPalette::Text));
     }
 
     void cancelClosesTheWindow() {
