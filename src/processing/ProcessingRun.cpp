@@ -22,19 +22,51 @@ void reportUnexpected(ProcessLog& log, const QString& what) {
     }
 }
 
-// The Pocket Query name as it stands in the names of this run's files. A name too long for
-// the file system would make every part, the .prc rename and the log file fail, so it is cut
-// to leave room for the longest text put after it: " part N.ext" for the last part the split
-// can make, ".prc", or "Log " and ".txt".
-QString queryFileNameOf(const project& record) {
+// The names of this run's files that derive from the Pocket Query name.
+struct FileNames {
+    // For the renamed .prc file and the log file.
+    QString query;
+    // For the parts, when they are named after the query.
+    QString parts;
+};
+
+// A part must never take the source's name: writing it would replace the source, and the
+// deletion after the split would then remove that part. Such parts get a "_" after the
+// query name. Case is ignored, as on the FAT file system of a memory card.
+bool aPartWouldBeTheSource(const QString& base, const QString& extension, qsizetype lastPart,
+                           const QString& source) {
+    const QString lead = base + QStringLiteral(" part ");
+    const QString tail = u'.' + extension;
+    if (source.size() <= lead.size() + tail.size() ||
+        !source.startsWith(lead, Qt::CaseInsensitive) ||
+        !source.endsWith(tail, Qt::CaseInsensitive))
+        return false;
+    const QString number = source.mid(lead.size(), source.size() - lead.size() - tail.size());
+    bool ok = false;
+    const qlonglong n = number.toLongLong(&ok);
+    return ok && n >= 1 && n <= lastPart && QString::number(n) == number;
+}
+
+// A name too long for the file system would make every part, the .prc rename and the log
+// file fail, so the query name is cut to leave room for the longest text put after it:
+// " part N.ext" for the last part the split can make, ".prc", or "Log " and ".txt".
+FileNames fileNamesOf(const project& record) {
     const QString safe = SafeFileName::of(record.GCQueryName, record.name);
     const qsizetype caches = record.xcontent ? childCount(record.xcontent) - kHeaderChildren : 0;
-    const QString lastPart =
-        PartName(QString(), PartName::extensionOf(record.GPXFile.displayName()))
-            .of(std::max<qsizetype>(caches, 1));
+    const qsizetype lastPart = std::max<qsizetype>(caches, 1);
+    const QString source = record.GPXFile.displayName();
+    const QString extension = PartName::extensionOf(source);
+    const QString lastPartSuffix = PartName(QString(), extension).of(lastPart);
     constexpr qsizetype kLogFileExtra = sizeof("Log .txt") - 1; // ".prc" is shorter still
-    const qsizetype suffix = std::max<qsizetype>(lastPart.toUtf8().size(), kLogFileExtra);
-    return SafeFileName::shortened(safe, SafeFileName::roomBefore(suffix));
+    const qsizetype room = SafeFileName::roomBefore(
+        std::max<qsizetype>(lastPartSuffix.toUtf8().size(), kLogFileExtra));
+
+    FileNames names;
+    names.query = SafeFileName::shortened(safe, room);
+    names.parts = names.query;
+    if (aPartWouldBeTheSource(names.query, extension, lastPart, source))
+        names.parts = SafeFileName::shortened(safe, room - 1) + u'_';
+    return names;
 }
 
 } // namespace
@@ -42,17 +74,17 @@ QString queryFileNameOf(const project& record) {
 void ProcessingRun::run(const project& record, const ProcessOptions& options, RunOutput& out) {
     ProcessLog log(out);
     try {
-        const QString queryFileName = queryFileNameOf(record);
+        const FileNames names = fileNamesOf(record);
         if (options.splitGPX) {
-            GpxSplitter splitter(record, options, queryFileName, log, out);
+            GpxSplitter splitter(record, options, names.parts, log, out);
             const GpxSplitter::Outcome outcome = splitter.run();
             if (options.deleteSourceGPX)
                 FileActions::deleteSource(record, outcome.failedParts == 0, log);
         }
         if (options.renamePRC)
-            FileActions::renamePrc(record, queryFileName, log);
+            FileActions::renamePrc(record, names.query, log);
         if (options.saveLog)
-            LogFile::save(record, queryFileName, log, out);
+            LogFile::save(record, names.query, log, out);
     } catch (const Failure& e) {
         reportUnexpected(log, e.message());
     } catch (const std::exception& e) {

@@ -186,6 +186,40 @@ TEST(BadName, AFolderNameTooLongForItsPartNamesLosesNothing) {
     EXPECT_EQ(readFile(folder.file(name + ".gpx")), HandMadeGpx::document("Q", threeCaches()));
 }
 
+TEST(BadName, APartNeverReplacesTheSource) {
+    // A folder "x part 2" holds "x part 2.gpx". Named after the query "x", the second part
+    // would take the source's name, and deleting the source would then delete that part. The
+    // parts' names get a "_" then; the comparison ignores case, as a memory card's file
+    // system does.
+    const struct {
+        const char* what;
+        QString folderName, queryName, partBase;
+    } cases[] = {
+        {"the second part", "x part 2", "x", "x_"},
+        {"the same name in other case", "x part 2", "X", "X_"},
+        {"a number beyond the last part", "x part 9", "x", "x"},
+        {"a number no part has", "x part 02", "x", "x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::vector<QByteArray> caches = threeCaches();
+        const ProjectFolder folder(c.folderName, HandMadeGpx::document(c.queryName, caches));
+        const RunRecorder out = folder.run(allOptions(2));
+        EXPECT_EQ(out.messages, QStringList());
+        EXPECT_EQ(out.lines().value(2), "Cache #2 (C2) written to " + c.partBase + " part 2.gpx");
+        EXPECT_EQ(out.lines().value(5),
+                  "The GPX Source File " + c.folderName + ".gpx has been deleted.");
+        QStringList files = {"Log " + c.queryName + ".txt", c.queryName + ".prc"};
+        for (int n = 1; n <= 3; ++n) {
+            const QString part = c.partBase + QStringLiteral(" part %1.gpx").arg(n);
+            files << part;
+            EXPECT_EQ(readFile(folder.file(part)), kHeader + caches[n - 1] + kFooter);
+        }
+        files.sort();
+        EXPECT_EQ(folder.files(), files);
+    }
+}
+
 TEST(SafeFileName, ShortenedCutsBetweenWholeCharacters) {
     const QString smile = QString::fromUcs4(U"\U0001F600");
     const struct {
