@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFileOpenEvent>
+#include <QIcon>
 #include <algorithm>
 
 namespace {
@@ -22,6 +23,8 @@ bool isDocumentWindow(const QObject* object) {
 App::App(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Morvane Assistant"));
     setApplicationVersion(QStringLiteral("1.0"));
+    // Every window shows the icon of the desktop entry; drawing it needs Qt's SVG plugins.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/morvane-assistant.svg")));
     // The program keeps running without windows; New Window opens the next one.
     setQuitOnLastWindowClosed(false);
 
