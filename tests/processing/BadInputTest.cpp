@@ -220,6 +220,28 @@ TEST(BadName, APartNeverReplacesTheSource) {
     }
 }
 
+TEST(BadName, TheLogFileNeverReplacesAPart) {
+    // The folder "Log a.txt" gives parts "Log a.txt part N.txt"; for the query "a.txt part 1"
+    // the log file would be named like the first part and replace it after the source's
+    // deletion.
+    const std::vector<QByteArray> caches = threeCaches();
+    const ProjectFolder folder("Log a.txt", HandMadeGpx::document("a.txt part 1", caches));
+    ProcessOptions options = allOptions(2);
+    options.renameGPX = false;
+    const RunRecorder out = folder.run(options);
+    EXPECT_EQ(out.messages, QStringList());
+    EXPECT_EQ(out.lines().mid(5),
+              (QStringList{"The GPX Source File Log a.txt.gpx has been deleted.",
+                           "Log a.txt.prc has been renamed to a.txt part 1.prc.",
+                           "Log File Log a.txt part 1_.txt has been created."}));
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_EQ(readFile(folder.file(QStringLiteral("Log a.txt part %1.txt").arg(n))),
+                  kHeader + caches[n - 1] + kFooter);
+    EXPECT_EQ(folder.files(),
+              (QStringList{"Log a.txt part 1.txt", "Log a.txt part 1_.txt", "Log a.txt part 2.txt",
+                           "Log a.txt part 3.txt", "a.txt part 1.prc"}));
+}
+
 TEST(SafeFileName, ShortenedCutsBetweenWholeCharacters) {
     const QString smile = QString::fromUcs4(U"\U0001F600");
     const struct {
