@@ -30,18 +30,19 @@ bench_fresh_copy() {
 
 # Runs a command `runs` times under /usr/bin/time; prints "wall_seconds peak_kilobytes" of the
 # fastest run. A function `prepare` runs before each, untimed. The output of the last run is
-# left in $work/stdout and $work/stderr, the wall time of every run is added to $work/walls.
+# left in $work/stdout and $work/stderr; the CPU time (user and system) of every run is added
+# to $work/cpus.
 measure() {
-    local best_wall="" best_peak="" wall peak
+    local best_wall="" best_peak="" wall peak user sys
     for ((r = 0; r < runs; r++)); do
         prepare
-        if ! /usr/bin/time -f "%e %M" -o "$work/time" "$@" >"$work/stdout" 2>"$work/stderr"; then
+        if ! /usr/bin/time -f "%e %M %U %S" -o "$work/time" "$@" >"$work/stdout" 2>"$work/stderr"; then
             echo "failed: $*" >&2
             cat "$work/stderr" >&2
             exit 1
         fi
-        read -r wall peak <"$work/time"
-        echo "$wall" >>"$work/walls"
+        read -r wall peak user sys <"$work/time"
+        awk -v u="$user" -v s="$sys" 'BEGIN { printf "%.2f\n", u + s }' >>"$work/cpus"
         if [[ -z $best_wall ]] || awk -v a="$wall" -v b="$best_wall" 'BEGIN { exit !(a < b) }'; then
             best_wall=$wall
             best_peak=$peak

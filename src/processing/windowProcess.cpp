@@ -80,6 +80,9 @@ void windowProcess::buildControls() {
             log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             log->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             log->setTabChangesFocus(true);
+            // A read-only log has nothing to undo; recording every appended line would only
+            // cost memory on a long run.
+            log->setUndoRedoEnabled(false);
             m_fldLog = log;
             control = log;
             break;
