@@ -23,8 +23,11 @@ bool isDocumentWindow(const QObject* object) {
 App::App(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Morvane Assistant"));
     setApplicationVersion(QStringLiteral("1.0"));
-    // Every window shows the icon of the desktop entry; drawing it needs Qt's SVG plugins.
-    setWindowIcon(QIcon(QStringLiteral(":/icons/morvane-assistant.svg")));
+    // Every window shows the icon of the desktop entry. Drawing the SVG needs Qt's SVG plugins;
+    // without them the rendering in PNG stands in.
+    QIcon icon(QStringLiteral(":/icons/morvane-assistant.svg"));
+    icon.addFile(QStringLiteral(":/icons/morvane-assistant-64.png"));
+    setWindowIcon(icon);
     // The program keeps running without windows; New Window opens the next one.
     setQuitOnLastWindowClosed(false);
 
