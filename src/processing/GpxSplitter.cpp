@@ -23,9 +23,8 @@ QString labelOf(pugi::xml_node cache) {
 } // namespace
 
 GpxSplitter::GpxSplitter(const project& record, const ProcessOptions& options,
-                         const QString& queryFileName, ProcessLog& log, RunOutput& out)
-    : m_record(record), m_options(options), m_queryFileName(queryFileName), m_log(log), m_out(out) {
-}
+                         const QString& partBase, ProcessLog& log, RunOutput& out)
+    : m_record(record), m_options(options), m_partBase(partBase), m_log(log), m_out(out) {}
 
 std::int64_t GpxSplitter::limitFor(std::int64_t kilobytes) {
     constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max() / 1024;
@@ -47,8 +46,7 @@ GpxSplitter::Outcome GpxSplitter::run() {
                 QStringLiteral(" Caches found to process."));
 
     const std::int64_t limit = limitFor(m_options.maxFileSizeKB);
-    const PartName names(m_options.renameGPX ? m_queryFileName : m_record.name,
-                         PartName::extensionOf(m_record.GPXFile.displayName()));
+    const PartName names(m_partBase, PartName::extensionOf(m_record.GPXFile.displayName()));
     const CacheSerializer serializer(root);
 
     pugi::xml_node cache = childAt(root, kHeaderChildren);

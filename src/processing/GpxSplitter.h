@@ -18,8 +18,8 @@ public:
         std::int64_t failedParts = 0;
     };
 
-    // `queryFileName` is the Pocket Query name as it may stand in a file name.
-    GpxSplitter(const project& record, const ProcessOptions& options, const QString& queryFileName,
+    // `partBase` is the name the parts are named after, as it may stand in a file name.
+    GpxSplitter(const project& record, const ProcessOptions& options, const QString& partBase,
                 ProcessLog& log, RunOutput& out);
 
     // Writes the parts and logs the phase. Throws Failure when there is no document to split.
@@ -32,7 +32,7 @@ public:
 private:
     const project& m_record;
     const ProcessOptions& m_options;
-    QString m_queryFileName;
+    QString m_partBase;
     ProcessLog& m_log;
     RunOutput& m_out;
 };

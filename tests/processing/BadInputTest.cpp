@@ -166,24 +166,28 @@ TEST(BadName, FilesOfTheRunStayInsideTheFolderUnderUsableNames) {
     }
 }
 
-TEST(BadName, AFolderNameTooLongForItsPartNamesLosesNothing) {
-    // The folder's name takes 251 bytes, so that NAME.gpx just fits; parts named after the
-    // folder ("NAME part 1.gpx") cannot be created, and the source stays.
+TEST(BadName, AFolderNameTooLongForItsPartNamesIsShortenedInThem) {
+    // The folder's name takes 251 bytes, so that NAME.gpx just fits; "NAME part 1.gpx" would
+    // not. The parts take the longest start of the name that leaves room for the suffix and
+    // for the temporary name a file is first written under.
     const QString name(251, u'f');
     const ProjectFolder folder(name, HandMadeGpx::document("Q", threeCaches()));
     ProcessOptions options = allOptions(2);
     options.renameGPX = false;
     const RunRecorder out = folder.run(options);
-    EXPECT_EQ(out.messages, QStringList(3, QStringLiteral("The text file could not be created.")));
-    EXPECT_EQ(out.lines().mid(4),
-              (QStringList{"Splitting complete. 3 Caches processed. 3 parts generated with "
-                           "maximum file size of 2kB.",
-                           "The GPX Source File " + name +
-                               ".gpx has been kept because a part file could not be written.",
-                           name + ".prc has been renamed to Q.prc.",
-                           "Log File Log Q.txt has been created."}));
-    EXPECT_EQ(folder.files(), (QStringList{"Log Q.txt", "Q.prc", name + ".gpx"}));
-    EXPECT_EQ(readFile(folder.file(name + ".gpx")), HandMadeGpx::document("Q", threeCaches()));
+    EXPECT_EQ(out.messages, QStringList());
+    const QString base(255 - 7 - int(sizeof(" part 3.gpx") - 1), u'f');
+    EXPECT_EQ(out.lines().mid(1, 3),
+              (QStringList{"Cache #1 (C1) written to " + base + " part 1.gpx",
+                           "Cache #2 (C2) written to " + base + " part 2.gpx",
+                           "Cache #3 (C3) written to " + base + " part 3.gpx"}));
+    EXPECT_EQ(out.lines().mid(5, 1),
+              QStringList{"The GPX Source File " + name + ".gpx has been deleted."});
+    EXPECT_EQ(folder.files(), (QStringList{"Log Q.txt", "Q.prc", base + " part 1.gpx",
+                                           base + " part 2.gpx", base + " part 3.gpx"}));
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(readFile(folder.file(base + QStringLiteral(" part %1.gpx").arg(k + 1))),
+                  kHeader + threeCaches()[k] + kFooter);
 }
 
 TEST(BadName, APartNeverReplacesTheSource) {

@@ -46,3 +46,10 @@ void writeFile(const QString& path, const QByteArray& bytes);
 
 // The whole content of a file; empty when it cannot be read.
 QByteArray readFile(const QString& path);
+
+#include <ostream>
+
+// Lets GoogleTest show texts as text in its failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
