@@ -20,15 +20,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "makepq: CACHES must be a whole number from 0 to 10000000\n");
         return 2;
     }
-    PocketQuerySpec spec;
-    spec.folderName = QString::fromLocal8Bit(argv[2]);
-    spec.queryName = QStringLiteral("Bench Query ") + spec.folderName;
-    spec.caches = int(caches);
-    spec.realistic = true;
+    PocketQuerySpec pq;
+    pq.folderName = QString::fromLocal8Bit(argv[2]);
+    pq.queryName = QStringLiteral("Bench Query ") + pq.folderName;
+    pq.caches = int(caches);
+    pq.realistic = true;
     try {
         std::printf(
             "%s\n",
-            writePocketQuery(QString::fromLocal8Bit(argv[1]), spec).toLocal8Bit().constData());
+            writePocketQuery(QString::fromLocal8Bit(argv[1]), pq).toLocal8Bit().constData());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "makepq: %s\n", e.what());
         return 1;

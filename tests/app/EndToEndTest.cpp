@@ -73,11 +73,11 @@ private slots:
     void defaultsFromDropToDone() {
         QFETCH(bool, byReturnKey);
         QTemporaryDir tmp;
-        PocketQuerySpec spec;
-        spec.label = [](int k) {
+        PocketQuerySpec pq;
+        pq.label = [](int k) {
             return k == 2 ? QStringLiteral("Müller") : QStringLiteral("GC%1").arg(k);
         };
-        const QString folder = writePocketQuery(tmp.path(), spec);
+        const QString folder = writePocketQuery(tmp.path(), pq);
         QPointer<windowSettings> settings = openFolder(folder);
         QVERIFY(settings);
         QCOMPARE(settings->windowTitle(), QStringLiteral("Settings for 12345"));
@@ -160,10 +160,10 @@ private slots:
 
     void aPartThatCannotBeCreatedIsReportedOnceAndTheRunGoesOn() {
         QTemporaryDir tmp;
-        PocketQuerySpec spec;
-        spec.caches = 30;
-        spec.descriptionChars = 4000; // several parts at the smallest size
-        const QString folder = writePocketQuery(tmp.path(), spec);
+        PocketQuerySpec pq;
+        pq.caches = 30;
+        pq.descriptionChars = 4000; // several parts at the smallest size
+        const QString folder = writePocketQuery(tmp.path(), pq);
         // A folder holds the name of the second part.
         QVERIFY(QDir(folder).mkdir(QStringLiteral("My Query part 2.gpx")));
         QPointer<windowSettings> settings = openFolder(folder);

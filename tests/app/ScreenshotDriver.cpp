@@ -74,12 +74,12 @@ int main(int argc, char** argv) {
 
     // Large enough that the run takes a while, and splits into several parts.
     QTemporaryDir tmp;
-    PocketQuerySpec spec;
-    spec.folderName = QStringLiteral("Paris North");
-    spec.queryName = QStringLiteral("Paris North Caches");
-    spec.caches = 1500;
-    spec.realistic = true;
-    const QString folder = writePocketQuery(tmp.path(), spec);
+    PocketQuerySpec pq;
+    pq.folderName = QStringLiteral("Paris North");
+    pq.queryName = QStringLiteral("Paris North Caches");
+    pq.caches = 1500;
+    pq.realistic = true;
+    const QString folder = writePocketQuery(tmp.path(), pq);
 
     windowSettings* settings = windowSettings::defaultInstance();
     app.startNewProject(FolderItem(folder), false, settings);

@@ -42,18 +42,18 @@ QStringList partFiles(const ProjectFolder& folder) {
 struct Shape {
     const char* what;
     std::int64_t kilobytes;
-    PocketQuerySpec spec;
+    PocketQuerySpec pq;
 };
 
 Shape shape(const char* what, std::int64_t kilobytes, int caches, bool pretty, bool realistic,
             int descriptionChars) {
-    PocketQuerySpec spec;
-    spec.caches = caches;
-    spec.pretty = pretty;
-    spec.realistic = realistic;
-    spec.logs = true;
-    spec.descriptionChars = descriptionChars;
-    return {what, kilobytes, spec};
+    PocketQuerySpec pq;
+    pq.caches = caches;
+    pq.pretty = pretty;
+    pq.realistic = realistic;
+    pq.logs = true;
+    pq.descriptionChars = descriptionChars;
+    return {what, kilobytes, pq};
 }
 
 // Waypoint names of a GPX file as gpsbabel reads it, in order.
@@ -87,7 +87,7 @@ TEST(Parts, HoldEveryCacheOnceInOrderAndStayBelowTheSize) {
     };
     for (const Shape& s : shapes) {
         SCOPED_TRACE(s.what);
-        const ProjectFolder folder(s.spec);
+        const ProjectFolder folder(s.pq);
         const ProjectPtr source = folder.scan();
         ProcessOptions options;
         options.splitGPX = true;
@@ -102,7 +102,7 @@ TEST(Parts, HoldEveryCacheOnceInOrderAndStayBelowTheSize) {
         for (const pugi::xml_node c : source->xcontent.children())
             if (index++ >= kHeaderChildren)
                 cachesInSource.push_back(rawText(c));
-        ASSERT_EQ(cachesInSource.size(), size_t(s.spec.caches));
+        ASSERT_EQ(cachesInSource.size(), size_t(s.pq.caches));
 
         const std::int64_t limit = GpxSplitter::limitFor(s.kilobytes);
         const QStringList parts = partFiles(folder);
@@ -157,10 +157,10 @@ TEST(Parts, GpsbabelReadsEveryPartWithAllWaypointsInOrder) {
     if (gpsbabel.isEmpty())
         GTEST_SKIP() << "gpsbabel is not installed (scripts/install-deps installs it)";
 
-    PocketQuerySpec spec;
-    spec.caches = 120;
-    spec.realistic = true;
-    const ProjectFolder folder(spec);
+    PocketQuerySpec pq;
+    pq.caches = 120;
+    pq.realistic = true;
+    const ProjectFolder folder(pq);
     const QString converted = folder.parent() + QStringLiteral("/converted.gpx");
     const QStringList sourceNames =
         namesThroughGpsbabel(gpsbabel, folder.file("12345.gpx"), converted);

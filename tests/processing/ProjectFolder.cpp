@@ -8,8 +8,8 @@
 #include <QFileInfo>
 #include <stdexcept>
 
-ProjectFolder::ProjectFolder(const PocketQuerySpec& spec)
-    : m_folder(writePocketQuery(m_tmp.path(), spec)) {}
+ProjectFolder::ProjectFolder(const PocketQuerySpec& pq)
+    : m_folder(writePocketQuery(m_tmp.path(), pq)) {}
 
 ProjectFolder::ProjectFolder(const QString& name, const QByteArray& gpxText) {
     m_folder = QDir(m_tmp.path()).filePath(name);

@@ -12,7 +12,7 @@
 class ProjectFolder {
 public:
     // A folder made by the fixture generator.
-    explicit ProjectFolder(const PocketQuerySpec& spec);
+    explicit ProjectFolder(const PocketQuerySpec& pq);
     // A folder named `name` holding `name`.gpx with exactly this text, and `name`.prc.
     ProjectFolder(const QString& name, const QByteArray& gpxText);
 

@@ -26,11 +26,11 @@ ProcessOptions allOptions() {
 }
 
 PocketQuerySpec threeCachesOneMueller() {
-    PocketQuerySpec spec;
-    spec.label = [](int k) {
+    PocketQuerySpec pq;
+    pq.label = [](int k) {
         return k == 2 ? QStringLiteral("Müller") : QStringLiteral("GC10%1").arg(k);
     };
-    return spec;
+    return pq;
 }
 
 } // namespace
@@ -134,9 +134,9 @@ TEST(Run, FileActionLines) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        PocketQuerySpec spec;
-        spec.queryName = c.queryName;
-        const ProjectFolder folder(spec);
+        PocketQuerySpec pq;
+        pq.queryName = c.queryName;
+        const ProjectFolder folder(pq);
         const ProjectPtr record = folder.scan();
         if (c.before == Before::TargetExists)
             writeFile(folder.file("My Query.prc"), "other");

@@ -13,7 +13,7 @@ namespace {
 class FolderScan : public ::testing::Test {
 protected:
     QTemporaryDir tmp;
-    QString make(const PocketQuerySpec& spec) { return writePocketQuery(tmp.path(), spec); }
+    QString make(const PocketQuerySpec& pq) { return writePocketQuery(tmp.path(), pq); }
 };
 
 const QString kSeptember21 = longDate(QDate(2005, 9, 21));
@@ -56,21 +56,21 @@ TEST_F(FolderScan, MissingFilesAreRedAndNotErrors) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        PocketQuerySpec spec;
-        spec.folderName = QString::fromLatin1(c.what).replace(u' ', u'_');
-        spec.withGpx = c.gpx;
-        spec.withPrc = c.prc;
-        spec.gpxFileName = c.gpxName;
-        const ScanOutcome out = scanFolder(make(spec));
+        PocketQuerySpec pq;
+        pq.folderName = QString::fromLatin1(c.what).replace(u' ', u'_');
+        pq.withGpx = c.gpx;
+        pq.withPrc = c.prc;
+        pq.gpxFileName = c.gpxName;
+        const ScanOutcome out = scanFolder(make(pq));
         EXPECT_EQ(out.error, QString());
         ASSERT_EQ(out.facts.size(), c.facts);
         const bool gpxFound = c.gpx && c.gpxName.isEmpty();
         EXPECT_EQ(out.facts[1].red, !gpxFound);
-        EXPECT_EQ(out.facts[1].text, gpxFound ? spec.folderName + QStringLiteral(".gpx")
-                                              : QStringLiteral("not found"));
+        EXPECT_EQ(out.facts[1].text,
+                  gpxFound ? pq.folderName + QStringLiteral(".gpx") : QStringLiteral("not found"));
         EXPECT_EQ(out.facts[2].red, !c.prc);
         EXPECT_EQ(out.facts[2].text,
-                  c.prc ? spec.folderName + QStringLiteral(".prc") : QStringLiteral("not found"));
+                  c.prc ? pq.folderName + QStringLiteral(".prc") : QStringLiteral("not found"));
         EXPECT_EQ(out.record->GPXFile.isEmpty(), !gpxFound);
         EXPECT_EQ(out.record->PRCFile.isEmpty(), !c.prc);
         EXPECT_EQ(out.record->hasUsableDocument(), gpxFound);
@@ -88,11 +88,11 @@ TEST_F(FolderScan, CacheCountFollowsTheRootsChildren) {
     } cases[] = {{7, 500, "500"}, {7, 0, "0"}, {6, 0, "-1"}, {5, 0, "-2"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
-        PocketQuerySpec spec;
-        spec.folderName = QStringLiteral("count%1").arg(QString::fromLatin1(c.expected));
-        spec.headerChildren = c.header;
-        spec.caches = c.caches;
-        const ScanOutcome out = scanFolder(make(spec));
+        PocketQuerySpec pq;
+        pq.folderName = QStringLiteral("count%1").arg(QString::fromLatin1(c.expected));
+        pq.headerChildren = c.header;
+        pq.caches = c.caches;
+        const ScanOutcome out = scanFolder(make(pq));
         EXPECT_EQ(out.error, QString());
         EXPECT_EQ(out.text(Kind::QueryName), QStringLiteral("My Query"));
         EXPECT_EQ(out.text(Kind::FileDate), kSeptember21);
@@ -101,10 +101,10 @@ TEST_F(FolderScan, CacheCountFollowsTheRootsChildren) {
 }
 
 TEST_F(FolderScan, FewerThanFiveChildrenReadsTheNameThenFails) {
-    PocketQuerySpec spec;
-    spec.headerChildren = 4;
-    spec.caches = 0;
-    const ScanOutcome out = scanFolder(make(spec));
+    PocketQuerySpec pq;
+    pq.headerChildren = 4;
+    pq.caches = 0;
+    const ScanOutcome out = scanFolder(make(pq));
     ASSERT_EQ(out.facts.size(), 4u);
     EXPECT_EQ(out.facts[3].text, QStringLiteral("My Query"));
     EXPECT_TRUE(out.error.contains(QStringLiteral("12345.gpx"))) << out.error.toStdString();
@@ -115,11 +115,11 @@ TEST_F(FolderScan, FewerThanFiveChildrenReadsTheNameThenFails) {
 TEST_F(FolderScan, PositionsNotNamesDecide) {
     // An extra first header element: the count is one too high and the email element at
     // position 4 is read as the date, which fails to parse and leaves the day of the scan.
-    PocketQuerySpec spec;
-    QByteArray xml = pocketQueryXml(spec);
+    PocketQuerySpec pq;
+    QByteArray xml = pocketQueryXml(pq);
     xml.replace("<name>My Query</name>", "<extra>first</extra><name>My Query</name>");
-    spec.withGpx = false;
-    const QString folder = make(spec);
+    pq.withGpx = false;
+    const QString folder = make(pq);
     writeFile(folder + QStringLiteral("/12345.gpx"), xml);
     ScanOutcome out = scanFolder(folder);
     EXPECT_EQ(out.error, QString());
@@ -172,11 +172,11 @@ TEST_F(FolderScan, NameAndDateTexts) {
     };
     int n = 0;
     for (const auto& c : cases) {
-        PocketQuerySpec spec;
-        spec.folderName = QStringLiteral("names%1").arg(++n);
-        spec.queryName = c.name;
-        spec.time = c.time;
-        const ScanOutcome out = scanFolder(make(spec));
+        PocketQuerySpec pq;
+        pq.folderName = QStringLiteral("names%1").arg(++n);
+        pq.queryName = c.name;
+        pq.time = c.time;
+        const ScanOutcome out = scanFolder(make(pq));
         EXPECT_EQ(out.text(Kind::QueryName), c.expectedName);
         EXPECT_EQ(out.record->GCQueryName, c.expectedName);
         EXPECT_EQ(out.text(Kind::FileDate), c.expectedDate);
@@ -203,9 +203,9 @@ TEST_F(FolderScan, BrokenDocumentsStopTheScanWithAClearMessage) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         QTemporaryDir dir;
-        PocketQuerySpec spec;
-        spec.withGpx = false;
-        const QString folder = writePocketQuery(dir.path(), spec);
+        PocketQuerySpec pq;
+        pq.withGpx = false;
+        const QString folder = writePocketQuery(dir.path(), pq);
         writeFile(folder + QStringLiteral("/12345.gpx"), c.content);
         const ScanOutcome out = scanFolder(folder);
         EXPECT_TRUE(out.error.contains(QStringLiteral("12345.gpx"))) << out.error.toStdString();
@@ -220,9 +220,9 @@ TEST_F(FolderScan, BrokenDocumentsStopTheScanWithAClearMessage) {
 }
 
 TEST_F(FolderScan, AFolderNamedLikeTheGpxFileIsNotADocument) {
-    PocketQuerySpec spec;
-    spec.withGpx = false;
-    const QString folder = make(spec);
+    PocketQuerySpec pq;
+    pq.withGpx = false;
+    const QString folder = make(pq);
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("12345.gpx")));
     const ScanOutcome out = scanFolder(folder);
     EXPECT_TRUE(out.error.contains(QStringLiteral("12345.gpx")));

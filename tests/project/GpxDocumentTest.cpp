@@ -9,12 +9,12 @@
 
 TEST(GpxDocument, GetXMLChildKeys) {
     QTemporaryDir tmp;
-    PocketQuerySpec spec;
-    spec.caches = 2;
-    const ScanOutcome out = scanFolder(writePocketQuery(tmp.path(), spec));
+    PocketQuerySpec pq;
+    pq.caches = 2;
+    const ScanOutcome out = scanFolder(writePocketQuery(tmp.path(), pq));
     const project& p = *out.record;
     EXPECT_EQ(p.getXMLChild(QStringLiteral("name")), QStringLiteral("My Query"));
-    EXPECT_EQ(p.getXMLChild(QStringLiteral("time")), spec.time);
+    EXPECT_EQ(p.getXMLChild(QStringLiteral("time")), pq.time);
     EXPECT_EQ(p.getXMLChild(QStringLiteral("numberOfCaches")), QStringLiteral("2"));
     EXPECT_EQ(p.getXMLChild(QStringLiteral("desc")), QString());
     EXPECT_EQ(p.getXMLChild(QString()), QString());
@@ -27,9 +27,9 @@ TEST(GpxDocument, GetXMLChildKeys) {
 
 TEST(GpxDocument, DeclaredEncodingsAreHonoured) {
     const QString name = QStringLiteral("Müller & Söhne");
-    PocketQuerySpec spec;
-    spec.queryName = name;
-    const QByteArray utf8 = pocketQueryXml(spec);
+    PocketQuerySpec pq;
+    pq.queryName = name;
+    const QByteArray utf8 = pocketQueryXml(pq);
     const QString text = QString::fromUtf8(utf8);
 
     // UTF-16 with a byte-order mark.
@@ -60,9 +60,9 @@ TEST(GpxDocument, DeclaredEncodingsAreHonoured) {
 
 TEST(GpxDocument, ReferencesAreResolvedAndDtdEntitiesNeverExpanded) {
     QTemporaryDir tmp;
-    PocketQuerySpec spec;
-    spec.withGpx = false;
-    const QString folder = writePocketQuery(tmp.path(), spec);
+    PocketQuerySpec pq;
+    pq.withGpx = false;
+    const QString folder = writePocketQuery(tmp.path(), pq);
     // A billion-laughs style DTD: its entities must not be expanded.
     QByteArray xml = "<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY a \"aaaaaaaaaa\">"
                      "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"

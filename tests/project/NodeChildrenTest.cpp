@@ -65,10 +65,10 @@ TEST(NodeChildren, DocumentMemoryIsReturnedWhenDocumentsGo) {
         GTEST_SKIP() << "documents use the system allocator in this build (AddressSanitizer)";
     const std::size_t before = DocumentMemory::bytesInUse();
     QTemporaryDir tmp;
-    PocketQuerySpec spec;
-    spec.caches = 300;
+    PocketQuerySpec pq;
+    pq.caches = 300;
     const QString path = tmp.filePath(QStringLiteral("q.gpx"));
-    writeFile(path, pocketQueryXml(spec));
+    writeFile(path, pocketQueryXml(pq));
     {
         auto first = loadGpxDocument(FolderItem(path));
         auto second = loadGpxDocument(FolderItem(path));

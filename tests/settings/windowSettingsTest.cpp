@@ -53,11 +53,11 @@ class windowSettingsTest : public QObject {
 
     // A project folder under the temporary folder.
     QString folder(const QString& name, bool gpx, bool prc) {
-        PocketQuerySpec spec;
-        spec.folderName = name;
-        spec.withGpx = gpx;
-        spec.withPrc = prc;
-        return writePocketQuery(m_tmp->path(), spec);
+        PocketQuerySpec pq;
+        pq.folderName = name;
+        pq.withGpx = gpx;
+        pq.withPrc = prc;
+        return writePocketQuery(m_tmp->path(), pq);
     }
 
     windowSettings* newWindow() {

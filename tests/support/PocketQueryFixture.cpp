@@ -7,7 +7,9 @@
 
 namespace {
 
-QByteArray escaped(const QString& text) { return text.toHtmlEscaped().toUtf8(); }
+QByteArray escaped(const QString& text) {
+    return text.toHtmlEscaped().toUtf8();
+}
 
 const char* const kLogTexts[] = {
     "Found it after a long search. Thanks for the cache! Schöne Grüße aus München.",
@@ -107,17 +109,17 @@ QByteArray realisticCache(int k, const QByteArray& label, const QByteArray& nl,
 
 } // namespace
 
-QString cacheLabel(const PocketQuerySpec& spec, int k) {
-    if (spec.label)
-        return spec.label(k);
+QString cacheLabel(const PocketQuerySpec& pq, int k) {
+    if (pq.label)
+        return pq.label(k);
     return QStringLiteral("GC%1").arg(0x1000 + k, 0, 16).toUpper();
 }
 
-QByteArray pocketQueryXml(const PocketQuerySpec& spec) {
-    const QByteArray nl = spec.pretty ? "\n" : "";
-    const QByteArray in1 = spec.pretty ? "  " : "";
-    const QByteArray in2 = spec.pretty ? "    " : "";
-    const QByteArray in3 = spec.pretty ? "      " : "";
+QByteArray pocketQueryXml(const PocketQuerySpec& pq) {
+    const QByteArray nl = pq.pretty ? "\n" : "";
+    const QByteArray in1 = pq.pretty ? "  " : "";
+    const QByteArray in2 = pq.pretty ? "    " : "";
+    const QByteArray in3 = pq.pretty ? "      " : "";
 
     QByteArray x;
     x += "<?xml version=\"1.0\" encoding=\"utf-8\"?>" + nl;
@@ -126,20 +128,20 @@ QByteArray pocketQueryXml(const PocketQuerySpec& spec) {
          "xmlns:groundspeak=\"http://www.groundspeak.com/cache/1/0\">" +
          nl;
     const QList<QByteArray> header = {
-        "<name>" + escaped(spec.queryName) + "</name>",
+        "<name>" + escaped(pq.queryName) + "</name>",
         "<desc>Geocache file generated for tests</desc>",
         "<author>Test Author</author>",
         "<email>test@example.invalid</email>",
-        "<time>" + escaped(spec.time) + "</time>",
+        "<time>" + escaped(pq.time) + "</time>",
         "<keywords>cache, geocache</keywords>",
         "<bounds minlat=\"47.1\" minlon=\"8.1\" maxlat=\"47.9\" maxlon=\"8.9\" />",
     };
-    for (int h = 0; h < spec.headerChildren; ++h)
+    for (int h = 0; h < pq.headerChildren; ++h)
         x += in1 + (h < header.size() ? header[h] : QByteArray("<extra>header</extra>")) + nl;
 
-    for (int k = 1; k <= spec.caches; ++k) {
-        const QByteArray label = escaped(cacheLabel(spec, k));
-        if (spec.realistic) {
+    for (int k = 1; k <= pq.caches; ++k) {
+        const QByteArray label = escaped(cacheLabel(pq, k));
+        if (pq.realistic) {
             x += realisticCache(k, label, nl, in1, in2, in3);
             continue;
         }
@@ -147,19 +149,23 @@ QByteArray pocketQueryXml(const PocketQuerySpec& spec) {
              QByteArray::number(200000 + k) + "\">" + nl;
         x += in2 + "<time>2005-08-01T07:00:00</time>" + nl;
         x += in2 + "<name>" + label + "</name>" + nl;
-        x += in2 + "<desc>Cache " + QByteArray::number(k) + " by Müller, Traditional Cache (1/1)</desc>" + nl;
+        x += in2 + "<desc>Cache " + QByteArray::number(k) +
+             " by Müller, Traditional Cache (1/1)</desc>" + nl;
         x += in2 + "<sym>Geocache</sym>" + nl;
         x += in2 + "<groundspeak:cache id=\"" + QByteArray::number(k) +
              "\" available=\"True\" archived=\"False\">" + nl;
-        x += in3 + "<groundspeak:name>Cache " + QByteArray::number(k) + " – Café</groundspeak:name>" + nl;
+        x += in3 + "<groundspeak:name>Cache " + QByteArray::number(k) +
+             " – Café</groundspeak:name>" + nl;
         x += in3 + "<groundspeak:long_description html=\"True\">" +
-             QByteArray(spec.descriptionChars, 'd') + " &lt;b&gt;€&lt;/b&gt;</groundspeak:long_description>" + nl;
-        if (spec.logs) {
+             QByteArray(pq.descriptionChars, 'd') +
+             " &lt;b&gt;€&lt;/b&gt;</groundspeak:long_description>" + nl;
+        if (pq.logs) {
             x += in3 + "<groundspeak:logs>" + nl;
             const int logs = 2 + k % 11;
             for (int l = 0; l < logs; ++l)
                 x += in3 + in1 + "<groundspeak:log id=\"" + QByteArray::number(k * 100 + l) +
-                     "\"><groundspeak:type>Found it</groundspeak:type><groundspeak:text encoded=\"False\">" +
+                     "\"><groundspeak:type>Found it</groundspeak:type><groundspeak:text "
+                     "encoded=\"False\">" +
                      kLogTexts[(k + l) % 3] + "</groundspeak:text></groundspeak:log>" + nl;
             x += in3 + "</groundspeak:logs>" + nl;
         }
@@ -183,16 +189,16 @@ QByteArray readFile(const QString& path) {
     return f.readAll();
 }
 
-QString writePocketQuery(const QString& parent, const PocketQuerySpec& spec) {
-    const QString folder = QDir(parent).filePath(spec.folderName);
+QString writePocketQuery(const QString& parent, const PocketQuerySpec& pq) {
+    const QString folder = QDir(parent).filePath(pq.folderName);
     if (!QDir().mkpath(folder))
         throw std::runtime_error("cannot create fixture folder " + folder.toStdString());
     const QString gpxName =
-        spec.gpxFileName.isEmpty() ? spec.folderName + QStringLiteral(".gpx") : spec.gpxFileName;
-    if (spec.withGpx)
-        writeFile(QDir(folder).filePath(gpxName), pocketQueryXml(spec));
-    if (spec.withPrc)
-        writeFile(QDir(folder).filePath(spec.folderName + QStringLiteral(".prc")),
+        pq.gpxFileName.isEmpty() ? pq.folderName + QStringLiteral(".gpx") : pq.gpxFileName;
+    if (pq.withGpx)
+        writeFile(QDir(folder).filePath(gpxName), pocketQueryXml(pq));
+    if (pq.withPrc)
+        writeFile(QDir(folder).filePath(pq.folderName + QStringLiteral(".prc")),
                   QByteArray("PRC\0database", 12));
     return folder;
 }

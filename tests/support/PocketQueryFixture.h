@@ -32,14 +32,14 @@ struct PocketQuerySpec {
     bool realistic = false;
 };
 
-// The GPX document text for a spec (UTF-8).
-QByteArray pocketQueryXml(const PocketQuerySpec& spec);
+// The GPX document text for a pq (UTF-8).
+QByteArray pocketQueryXml(const PocketQuerySpec& pq);
 
-// The waypoint name of cache k under a spec.
-QString cacheLabel(const PocketQuerySpec& spec, int k);
+// The waypoint name of cache k under a pq.
+QString cacheLabel(const PocketQuerySpec& pq, int k);
 
-// Creates parent/folderName with the files of the spec; returns the folder's path.
-QString writePocketQuery(const QString& parent, const PocketQuerySpec& spec);
+// Creates parent/folderName with the files of the pq; returns the folder's path.
+QString writePocketQuery(const QString& parent, const PocketQuerySpec& pq);
 
 // Writes bytes to a file, creating it; fails the calling test through an exception on error.
 void writeFile(const QString& path, const QByteArray& bytes);
