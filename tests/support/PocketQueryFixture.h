@@ -32,13 +32,13 @@ struct PocketQuerySpec {
     bool realistic = false;
 };
 
-// The GPX document text for a pq (UTF-8).
+// The GPX document text of such a query (UTF-8).
 QByteArray pocketQueryXml(const PocketQuerySpec& pq);
 
-// The waypoint name of cache k under a pq.
+// The waypoint name of cache k in such a query.
 QString cacheLabel(const PocketQuerySpec& pq, int k);
 
-// Creates parent/folderName with the files of the pq; returns the folder's path.
+// Creates parent/folderName with the files of such a query; returns the folder's path.
 QString writePocketQuery(const QString& parent, const PocketQuerySpec& pq);
 
 // Writes bytes to a file, creating it; fails the calling test through an exception on error.
