@@ -3,6 +3,7 @@
 // Prints the scan facts, "---" and the log. Exit 0 after a run, 1 when the scan fails,
 // 2 on wrong arguments.
 #include "ConsoleOutput.h"
+#include "RunArguments.h"
 #include "platform/Failure.h"
 #include "platform/FolderItem.h"
 #include "processing/ProcessOptions.h"
@@ -11,15 +12,14 @@
 
 #include <QString>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
-int usage(const char* problem) {
+int usage(const QString& problem) {
     std::fprintf(stderr,
                  "pqrun: %s\nusage: pqrun FOLDER [--split K] [--rename-gpx] [--delete-source] "
                  "[--rename-prc] [--save-log]\n",
-                 problem);
+                 problem.toLocal8Bit().constData());
     return 2;
 }
 
@@ -31,34 +31,11 @@ void printLine(const QString& text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QString folderArg;
-    ProcessOptions options;
-    for (int a = 1; a < argc; ++a) {
-        const char* arg = argv[a];
-        if (std::strcmp(arg, "--split") == 0) {
-            if (++a >= argc)
-                return usage("--split needs a size in kilobytes");
-            options.splitGPX = true;
-            options.maxFileSizeKB =
-                ProcessOptions::kilobytesFromText(QString::fromLocal8Bit(argv[a]));
-        } else if (std::strcmp(arg, "--rename-gpx") == 0) {
-            options.renameGPX = true;
-        } else if (std::strcmp(arg, "--delete-source") == 0) {
-            options.deleteSourceGPX = true;
-        } else if (std::strcmp(arg, "--rename-prc") == 0) {
-            options.renamePRC = true;
-        } else if (std::strcmp(arg, "--save-log") == 0) {
-            options.saveLog = true;
-        } else if (arg[0] == '-' && arg[1] != '\0') {
-            return usage("unknown option");
-        } else if (folderArg.isEmpty()) {
-            folderArg = QString::fromLocal8Bit(arg);
-        } else {
-            return usage("only one folder, please");
-        }
-    }
-    if (folderArg.isEmpty())
-        return usage("no folder given");
+    const RunArguments args = RunArguments::parse(argc, argv);
+    if (!args.problem.isEmpty())
+        return usage(args.problem);
+    const QString& folderArg = args.folder;
+    const ProcessOptions& options = args.options;
 
     const FolderItem folder(folderArg);
     if (!folder.isFolder()) {

@@ -6,6 +6,7 @@
 // the press to the end of the run on stderr. Meant for QT_QPA_PLATFORM=offscreen.
 // Exit 0 after a run, 1 when the run could not be started or did not finish, 2 on wrong
 // arguments.
+#include "RunArguments.h"
 #include "app/App.h"
 #include "platform/FolderItem.h"
 #include "platform/MessageBox.h"
@@ -18,15 +19,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
-int usage(const char* problem) {
+int usage(const QString& problem) {
     std::fprintf(stderr,
                  "windowrun: %s\nusage: windowrun FOLDER [--split K] [--rename-gpx] "
                  "[--delete-source] [--rename-prc] [--save-log]\n",
-                 problem);
+                 problem.toLocal8Bit().constData());
     return 2;
 }
 
@@ -53,35 +53,12 @@ bool sameOptions(const ProcessOptions& a, const ProcessOptions& b) {
 int main(int argc, char** argv) {
     App app(argc, argv);
 
-    QString folderArg;
-    QString sizeText;
-    ProcessOptions wanted;
-    for (int a = 1; a < argc; ++a) {
-        const char* arg = argv[a];
-        if (std::strcmp(arg, "--split") == 0) {
-            if (++a >= argc)
-                return usage("--split needs a size in kilobytes");
-            wanted.splitGPX = true;
-            sizeText = QString::fromLocal8Bit(argv[a]);
-            wanted.maxFileSizeKB = ProcessOptions::kilobytesFromText(sizeText);
-        } else if (std::strcmp(arg, "--rename-gpx") == 0) {
-            wanted.renameGPX = true;
-        } else if (std::strcmp(arg, "--delete-source") == 0) {
-            wanted.deleteSourceGPX = true;
-        } else if (std::strcmp(arg, "--rename-prc") == 0) {
-            wanted.renamePRC = true;
-        } else if (std::strcmp(arg, "--save-log") == 0) {
-            wanted.saveLog = true;
-        } else if (arg[0] == '-' && arg[1] != '\0') {
-            return usage("unknown option");
-        } else if (folderArg.isEmpty()) {
-            folderArg = QString::fromLocal8Bit(arg);
-        } else {
-            return usage("only one folder, please");
-        }
-    }
-    if (folderArg.isEmpty())
-        return usage("no folder given");
+    const RunArguments args = RunArguments::parse(argc, argv);
+    if (!args.problem.isEmpty())
+        return usage(args.problem);
+    const QString& folderArg = args.folder;
+    const QString& sizeText = args.sizeText;
+    const ProcessOptions& wanted = args.options;
 
     // A message box would wait for a click nobody gives; report it as pqrun does.
     MessageBox::setHook([](const QString& text) {

@@ -4,6 +4,7 @@
 #include "FolderSnapshot.h"
 #include "HandMadeGpx.h"
 #include "ProjectFolder.h"
+#include "RunFixtures.h"
 #include "platform/Failure.h"
 #include "processing/ProcessingRun.h"
 #include "processing/SafeFileName.h"
@@ -15,20 +16,6 @@
 #include <limits>
 
 namespace {
-
-const QByteArray kHeader = "<?xml version=\"1.0\" encoding=\"utf-8\"?><gpx>";
-const QByteArray kFooter = "</gpx>";
-
-ProcessOptions allOptions(std::int64_t kilobytes) {
-    ProcessOptions o;
-    o.splitGPX = true;
-    o.maxFileSizeKB = kilobytes;
-    o.renameGPX = true;
-    o.deleteSourceGPX = true;
-    o.renamePRC = true;
-    o.saveLog = true;
-    return o;
-}
 
 std::vector<QByteArray> threeCaches() {
     return {HandMadeGpx::cache("C1", 600), HandMadeGpx::cache("C2", 600),

@@ -5,6 +5,7 @@
 #include "FolderSnapshot.h"
 #include "HandMadeGpx.h"
 #include "ProjectFolder.h"
+#include "RunFixtures.h"
 #include "platform/FileWriter.h"
 #include "processing/LogFile.h"
 #include "processing/ProcessingRun.h"
@@ -25,19 +26,6 @@
 namespace {
 
 const QString kNoFileMessage = QStringLiteral("The text file could not be created.");
-const QByteArray kHeader = "<?xml version=\"1.0\" encoding=\"utf-8\"?><gpx>";
-const QByteArray kFooter = "</gpx>";
-
-ProcessOptions allOptions(std::int64_t kilobytes) {
-    ProcessOptions o;
-    o.splitGPX = true;
-    o.maxFileSizeKB = kilobytes;
-    o.renameGPX = true;
-    o.deleteSourceGPX = true;
-    o.renamePRC = true;
-    o.saveLog = true;
-    return o;
-}
 
 // `count` caches labelled C1, C2, ... of `chars` characters each.
 std::vector<QByteArray> cachesOf(int count, int chars) {

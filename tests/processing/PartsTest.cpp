@@ -1,4 +1,5 @@
 #include "ProjectFolder.h"
+#include "RunFixtures.h"
 #include "processing/GpxSplitter.h"
 #include "processing/ProcessingRun.h"
 
@@ -11,9 +12,6 @@
 #include <string>
 
 namespace {
-
-const QByteArray kHeader = "<?xml version=\"1.0\" encoding=\"utf-8\"?><gpx>";
-const QByteArray kFooter = "</gpx>";
 
 struct StringSink : pugi::xml_writer {
     std::string text;

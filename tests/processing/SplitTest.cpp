@@ -1,5 +1,6 @@
 #include "HandMadeGpx.h"
 #include "ProjectFolder.h"
+#include "RunFixtures.h"
 #include "platform/FileWriter.h"
 #include "processing/GpxSplitter.h"
 #include "processing/PartText.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-const QByteArray kHeader = "<?xml version=\"1.0\" encoding=\"utf-8\"?><gpx>";
-const QByteArray kFooter = "</gpx>";
 const QString kNoFileMessage = QStringLiteral("The text file could not be created.");
 
 ProcessOptions splitWith(std::int64_t kilobytes, bool renameGPX = false) {
