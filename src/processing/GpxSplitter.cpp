@@ -85,10 +85,10 @@ GpxSplitter::Outcome GpxSplitter::run() {
             if (!fits)
                 m_log.append(QStringLiteral("Warning: Cache #") + QString::number(number) +
                              QStringLiteral(" (") + label +
-                             QStringLiteral(") alone reaches the maximum file size of ") +
+                             QStringLiteral(") does not fit into a part of ") +
                              QString::number(m_options.maxFileSizeKB) +
                              QStringLiteral("kB; it has been written on its own to ") + partName +
-                             QStringLiteral(", which is larger than that size."));
+                             QStringLiteral("."));
             ++number;
             cache = cache.next_sibling();
             m_out.redraw();

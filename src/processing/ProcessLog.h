@@ -18,6 +18,10 @@ public:
     // The line, followed by the line end, is added to the log.
     void append(const QString& line);
 
+    // The line as the log holds it: a line break inside it (a waypoint name or a folder name
+    // may hold one) becomes a space, so that every line of the log is one line of its file.
+    static QString oneLine(const QString& line);
+
     // The whole log as written so far.
     const QString& text() const { return m_text; }
 

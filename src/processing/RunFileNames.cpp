@@ -3,6 +3,8 @@
 #include "processing/PartName.h"
 #include "processing/SafeFileName.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace {
@@ -37,23 +39,33 @@ RunFileNames RunFileNames::of(const project& record, const ProcessOptions& optio
     const qsizetype room = SafeFileName::roomBefore(
         std::max<qsizetype>(lastPartSuffix.toUtf8().size(), kLogFileExtra));
 
-    const QString query = SafeFileName::of(record.GCQueryName, record.name);
-    const QString marked = SafeFileName::shortened(query, room - 1) + u'_';
+    // The files the run reads or renames: no part may take their names. Writing a part
+    // there would replace the source or the .prc file, and the deletion or the rename that
+    // follows would then remove or move that part.
+    QStringList inputs = {source};
+    if (!record.PRCFile.isEmpty())
+        inputs << record.PRCFile.displayName();
+    const auto takesAnInput = [&](const QString& base) {
+        return std::any_of(inputs.begin(), inputs.end(), [&](const QString& input) {
+            return isAPartName(input, base, extension, lastPart);
+        });
+    };
+    // The longest start of `wanted` that fits, with a "_" after it where the plain one would
+    // take an input's name.
+    const auto partBaseOf = [&](const QString& wanted) {
+        const QString plain = SafeFileName::shortened(wanted, room);
+        return takesAnInput(plain) ? SafeFileName::shortened(wanted, room - 1) + u'_' : plain;
+    };
 
+    const QString query = SafeFileName::of(record.GCQueryName, record.name);
     RunFileNames names;
     names.prcBase = SafeFileName::shortened(query, room);
-    if (options.renameGPX) {
-        // A part must never take the source's name: writing it would replace the source,
-        // and the deletion after the split would then remove that part.
-        names.partBase =
-            isAPartName(source, names.prcBase, extension, lastPart) ? marked : names.prcBase;
-    } else {
-        // The folder's own name exists in the file system, but with a suffix it may not fit.
-        names.partBase = SafeFileName::shortened(record.name, room);
-    }
+    // The folder's own name exists in the file system, but with a suffix it may not fit.
+    names.partBase = partBaseOf(options.renameGPX ? query : record.name);
+    // Nor may the log file replace a part of the same run.
     const bool logIsAPart = options.splitGPX && isAPartName(QStringLiteral("Log ") + names.prcBase +
                                                                 QStringLiteral(".txt"),
                                                             names.partBase, extension, lastPart);
-    names.logBase = logIsAPart ? marked : names.prcBase;
+    names.logBase = logIsAPart ? SafeFileName::shortened(query, room - 1) + u'_' : names.prcBase;
     return names;
 }

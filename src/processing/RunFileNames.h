@@ -8,7 +8,8 @@
 // The names under which a run writes its files into the project folder. They come from the
 // Pocket Query and folder names, made safe for every common file system and short enough
 // that the longest suffix still fits. Where a name would take the place of another file of
-// the same run (a part over the source, the log over a part), it gets a "_" after its base.
+// the run (a part over the source or the .prc file, the log over a part), it gets a "_"
+// after its base.
 struct RunFileNames {
     // The parts: partBase + " part N." + extension.
     QString partBase;

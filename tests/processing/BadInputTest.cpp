@@ -211,6 +211,62 @@ TEST(BadName, APartNeverReplacesTheSource) {
     }
 }
 
+TEST(BadName, NoPartTakesTheNameOfAFileTheRunReads) {
+    // The parts' extension comes from the source's name, so a part can be named like the
+    // .prc file; a folder name shortened to fit can make a part named like the source. Either
+    // would be replaced and then deleted or moved away; such parts get a "_" after the base.
+    const QString longBase(237, u'a');
+    const struct {
+        const char* what;
+        QString folderName, queryName;
+        bool renameGPX;
+        QString partBase, extension;
+    } cases[] = {
+        {"a part named like the .prc file", "A.prc.x part 1", "A.prc.x", true, "A.prc.x_", "prc"},
+        {"a shortened folder name", longBase + " part 1", "Q", false, QString(236, u'a') + u'_',
+         "gpx"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::vector<QByteArray> caches = threeCaches();
+        const ProjectFolder folder(c.folderName, HandMadeGpx::document(c.queryName, caches));
+        const QByteArray prc = readFile(folder.file(c.folderName + ".prc"));
+        ProcessOptions options = allOptions(2);
+        options.renameGPX = c.renameGPX;
+        const RunRecorder out = folder.run(options);
+        EXPECT_EQ(out.messages, QStringList());
+        QStringList files = {"Log " + c.queryName + ".txt", c.queryName + ".prc"};
+        for (int n = 1; n <= 3; ++n) {
+            const QString part = c.partBase + QStringLiteral(" part %1.").arg(n) + c.extension;
+            files << part;
+            EXPECT_EQ(out.lines().value(n),
+                      QStringLiteral("Cache #%1 (C%1) written to ").arg(n) + part);
+            EXPECT_EQ(readFile(folder.file(part)), kHeader + caches[size_t(n - 1)] + kFooter);
+        }
+        files.sort();
+        EXPECT_EQ(folder.files(), files);
+        EXPECT_EQ(readFile(folder.file(c.queryName + ".prc")), prc);
+    }
+}
+
+TEST(BadName, LineBreaksInNamesStayInsideTheirLogLine) {
+    // A waypoint name holding a line feed or a carriage return must not add lines to the log
+    // or put a line feed into the log file.
+    const std::vector<QByteArray> caches = {
+        "<wpt><time>t</time><name>L&#10;F</name></wpt>",
+        "<wpt><time>t</time><name>C&#13;R</name></wpt>",
+    };
+    const ProjectFolder folder("12345", HandMadeGpx::document("Q", caches));
+    ProcessOptions options = allOptions(250);
+    options.deleteSourceGPX = false;
+    const RunRecorder out = folder.run(options);
+    EXPECT_EQ(out.lines().mid(1, 2), (QStringList{"Cache #1 (L F) written to Q part 1.gpx",
+                                                  "Cache #2 (C R) written to Q part 1.gpx"}));
+    const QByteArray file = readFile(folder.file("Log Q.txt"));
+    EXPECT_FALSE(file.contains('\n'));
+    EXPECT_EQ(file.count('\r'), 6); // five lines and the empty last one
+}
+
 TEST(BadName, TheLogFileNeverReplacesAPart) {
     // The folder "Log a.txt" gives parts "Log a.txt part N.txt"; for the query "a.txt part 1"
     // the log file would be named like the first part and replace it after the source's

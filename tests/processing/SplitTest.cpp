@@ -287,9 +287,8 @@ TEST(Split, ACacheTooLargeForAnyPartGetsOneOfItsOwn) {
                     << QStringLiteral("Cache #%1 (%2) written to %3").arg(k).arg(label(k), name);
                 if (std::find(c.oversized.begin(), c.oversized.end(), k) != c.oversized.end())
                     expectedLines << QStringLiteral(
-                                         "Warning: Cache #%1 (%2) alone reaches the maximum "
-                                         "file size of %3kB; it has been written on its own "
-                                         "to %4, which is larger than that size.")
+                                         "Warning: Cache #%1 (%2) does not fit into a part "
+                                         "of %3kB; it has been written on its own to %4.")
                                          .arg(k)
                                          .arg(label(k))
                                          .arg(c.kilobytes)
