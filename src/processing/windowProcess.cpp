@@ -183,6 +183,10 @@ void windowProcess::message(const QString& text) {
 
 void windowProcess::finished() {
     flushLog();
+    // Clicks and keys that came during the run were held back; they reach their windows now,
+    // while "Done" is still disabled, so that an impatient click where it sits does not
+    // close the window the moment the run ends.
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
     m_btnDone->setEnabled(true);
     m_btnDone->setFocus();
     paintNow();

@@ -423,8 +423,16 @@ void windowSettings::dropEvent(QDropEvent* event) {
     }
     event->acceptProposedAction();
     // The folder opens in this window, the one it was dropped on, whichever window is in
-    // front: opening it anywhere else would replace another window's project unasked.
-    opener->startNewProject(FolderItem(folder), false, this);
+    // front: opening it anywhere else would replace another window's project unasked. It
+    // opens once the drop is over, so that the file manager is not held while a large
+    // document loads or a message about it waits for the user.
+    QMetaObject::invokeMethod(
+        this,
+        [this, folder] {
+            if (ProjectOpener* later = ProjectOpener::instance())
+                later->startNewProject(FolderItem(folder), false, this);
+        },
+        Qt::QueuedConnection);
 }
 
 void windowSettings::keyPressEvent(QKeyEvent* event) {

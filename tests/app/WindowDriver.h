@@ -42,13 +42,15 @@ inline bool dragEnter(QWidget* window, const Payload& payload) {
     return event.isAccepted();
 }
 
-// Sends the drop itself, as after an accepted drag.
+// Sends the drop itself, as after an accepted drag, and lets the window act on it as the
+// event loop would once the drop is over.
 inline bool drop(QWidget* window, const Payload& payload) {
     QMimeData data;
     fill(data, payload);
     QDropEvent event(dropPoint(window), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     event.setAccepted(false);
     QApplication::sendEvent(window, &event);
+    QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);
     return event.isAccepted();
 }
 

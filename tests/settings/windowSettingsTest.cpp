@@ -465,6 +465,26 @@ private slots:
         QCOMPARE(other->project->name, QStringLiteral("Kept"));
     }
 
+    void aDropIsOverBeforeTheFolderOpens() {
+        // The file manager waits for the drop to end: the scan and any message about the
+        // folder come after it, from the event loop.
+        windowSettings* w = newWindow();
+        const QString bad = folder(QStringLiteral("Late"), true, true);
+        writeFile(bad + QStringLiteral("/Late.gpx"), "<gpx><name>unclosed");
+        const driver::Payload payload{{QUrl::fromLocalFile(bad)}, {}};
+        QVERIFY(driver::dragEnter(w, payload));
+        QMimeData data;
+        data.setUrls(payload.urls);
+        QDropEvent drop(driver::dropPoint(w), Qt::CopyAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(w, &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Untitled Project"));
+        QVERIFY(m_messages.isEmpty());
+        QTRY_COMPARE(w->windowTitle(), QStringLiteral("Settings for Late"));
+        QCOMPARE(m_messages.size(), 1);
+    }
+
     void aMalformedGpxIsReportedAndOffersNoRun_data() {
         QTest::addColumn<bool>("reused");
         QTest::addColumn<QByteArray>("gpxText");
