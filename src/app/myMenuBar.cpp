@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -73,10 +74,10 @@ myMenuBar::myMenuBar(QObject* parent) : QObject(parent) {
     for (const MenuRow& row : kMenu) {
         if (!row.menu)
             continue; // the menus themselves exist only inside each window's bar
-        auto* action = new QAction(QString::fromUtf8(row.text), this);
+        const bool separator = qstrcmp(row.text, "-") == 0;
+        auto* action = new QAction(separator ? QString() : QString::fromUtf8(row.text), this);
         action->setObjectName(QString::fromLatin1(row.name));
-        if (qstrcmp(row.text, "-") == 0)
-            action->setSeparator(true);
+        action->setSeparator(separator);
         if (row.shortcut)
             action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
         action->setMenuRole(row.role);
@@ -93,6 +94,36 @@ myMenuBar::myMenuBar(QObject* parent) : QObject(parent) {
         const QString name = QString::fromLatin1(row.name);
         connect(item(name), &QAction::triggered, this, [this, name] { runEditCommand(name); });
     }
+    connect(this, &myMenuBar::menuAboutToShow, this, &myMenuBar::updateEditItems);
+}
+
+void myMenuBar::updateEditItems() const {
+    // What the focused field offers: a writable field with text selected can cut, and so on.
+    bool writable = false, selection = false, undo = false, text = false;
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        writable = !line->isReadOnly();
+        selection = line->hasSelectedText();
+        undo = line->isUndoAvailable();
+        text = !line->text().isEmpty();
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
+        writable = !plain->isReadOnly();
+        selection = plain->textCursor().hasSelection();
+        undo = plain->document()->isUndoAvailable();
+        text = !plain->document()->isEmpty();
+    } else if (auto* rich = qobject_cast<QTextEdit*>(focus)) {
+        writable = !rich->isReadOnly();
+        selection = rich->textCursor().hasSelection();
+        undo = rich->document()->isUndoAvailable();
+        text = !rich->document()->isEmpty();
+    }
+    const bool clipboard = !QGuiApplication::clipboard()->text().isEmpty();
+    item(QStringLiteral("EditUndo"))->setEnabled(writable && undo);
+    item(QStringLiteral("EditCut"))->setEnabled(writable && selection);
+    item(QStringLiteral("EditCopy"))->setEnabled(selection);
+    item(QStringLiteral("EditPaste"))->setEnabled(writable && clipboard);
+    item(QStringLiteral("EditClear"))->setEnabled(writable && selection);
+    item(QStringLiteral("EditSelectAll"))->setEnabled(text);
 }
 
 QAction* myMenuBar::item(const QString& name) const {

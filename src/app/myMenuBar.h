@@ -31,6 +31,8 @@ signals:
 private:
     explicit myMenuBar(QObject* parent);
     void runEditCommand(const QString& name) const;
+    // Enables the Edit items that would do something on the focused text field now.
+    void updateEditItems() const;
 
     QList<QAction*> m_items;
 };

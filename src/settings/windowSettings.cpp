@@ -6,6 +6,7 @@
 #include "platform/ProjectOpener.h"
 #include "processing/windowProcess.h"
 #include "project/FolderScan.h"
+#include "settings/ElidedLabel.h"
 #include "settings/OptionRules.h"
 
 #include <QCheckBox>
@@ -35,6 +36,8 @@ enum Flag : unsigned {
     Checked = 1u << 3,
     DefaultButton = 1u << 4,
     Wrap = 1u << 5,
+    // A fact of the project: shortened with "…" when it is wider than its label.
+    Fact = 1u << 6,
 };
 
 struct ControlRow {
@@ -49,9 +52,9 @@ struct ControlRow {
 // The controls in creation order, with everything they show before a project is opened.
 constexpr ControlRow kControls[] = {
     {"StaticText9", Kind::StaticText, "GPX File:", 86, 92, 67, 20, AlignRight, nullptr},
-    {"txtGPXFile", Kind::StaticText, "", 164, 92, 125, 20, 0, nullptr},
+    {"txtGPXFile", Kind::StaticText, "", 164, 92, 125, 20, Fact, nullptr},
     {"StaticText11", Kind::StaticText, "PRC File:", 276, 92, 67, 20, AlignRight, nullptr},
-    {"txtPRCFile", Kind::StaticText, "", 355, 92, 183, 20, 0, nullptr},
+    {"txtPRCFile", Kind::StaticText, "", 355, 92, 183, 20, Fact, nullptr},
     {"btnProcess", Kind::PushButton, "Process...", 438, 587, 101, 20, Disabled | DefaultButton,
      nullptr},
     {"fldMaxFileSIzeKB", Kind::EditField, "250", 495, 228, 45, 22, Disabled | AlignRight,
@@ -82,13 +85,13 @@ constexpr ControlRow kControls[] = {
      " files from a Pocket Query onto this window.",
      20, 14, 522, 34, Bold | Wrap, nullptr},
     {"StaticText7", Kind::StaticText, "Pocket Query Name:", 210, 156, 133, 20, AlignRight, nullptr},
-    {"txtQueryName", Kind::StaticText, "", 355, 156, 182, 20, 0, nullptr},
+    {"txtQueryName", Kind::StaticText, "", 355, 156, 182, 20, Fact, nullptr},
     {"StaticText13", Kind::StaticText, "Number of Caches:", 20, 156, 133, 20, AlignRight, nullptr},
-    {"txtCacheNumber", Kind::StaticText, "", 164, 156, 37, 20, 0, nullptr},
+    {"txtCacheNumber", Kind::StaticText, "", 164, 156, 37, 20, Fact, nullptr},
     {"StaticText15", Kind::StaticText, "GPX File Date:", 51, 124, 101, 20, AlignRight, nullptr},
-    {"txtDate", Kind::StaticText, "", 165, 124, 375, 20, 0, nullptr},
+    {"txtDate", Kind::StaticText, "", 165, 124, 375, 20, Fact, nullptr},
     {"StaticText16", Kind::StaticText, "Location:", 20, 60, 133, 20, AlignRight, nullptr},
-    {"txtProjectPath", Kind::StaticText, "", 164, 60, 373, 20, 0, nullptr},
+    {"txtProjectPath", Kind::StaticText, "", 164, 60, 373, 20, Fact, nullptr},
     {"boxDeleteSourceGPX", Kind::CheckBox, "Delete Source GPX File", 22, 293, 321, 20,
      Disabled | Checked, nullptr},
     {"boxSaveLog", Kind::CheckBox, "Save Processing Log as Text File", 22, 510, 321, 20,
@@ -118,7 +121,8 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
     QWidget* w = nullptr;
     switch (row.kind) {
     case Kind::StaticText: {
-        auto* label = new QLabel(text, parent);
+        auto* label = (row.flags & Fact) ? new ElidedLabel(parent) : new QLabel(parent);
+        label->setText(text);
         label->setAlignment(horizontal | ((row.flags & Wrap) ? Qt::AlignTop : Qt::AlignVCenter));
         label->setWordWrap(row.flags & Wrap);
         setTextColor(label, kBlack);

@@ -116,8 +116,8 @@ private slots:
             QAction* a = actions[i];
             QCOMPARE(a->objectName(), parts[0]);
             QCOMPARE(a->isSeparator(), parts[1] == u"-");
-            if (!a->isSeparator())
-                QCOMPARE(a->text(), parts[1]);
+            // A separator is a line; a text on it would be drawn beside the line.
+            QCOMPARE(a->text(), a->isSeparator() ? QString() : parts[1]);
             QCOMPARE(a->shortcut(), QKeySequence(parts[2]));
             // Every window shows the same items, not copies.
             QCOMPARE(a, myMenuBar::instance()->item(parts[0]));
@@ -276,11 +276,44 @@ private slots:
             {"EditCopy", "250", "250"}, {"EditClear", "", ""},    {"EditUndo", "250", "250"},
         };
         for (const auto& step : steps) {
+            // As a user does: open the Edit menu, then choose the item.
+            emit myMenuBar::instance()->menuAboutToShow();
+            QVERIFY2(item(step.command)->isEnabled(), step.command);
             item(step.command)->trigger();
             QVERIFY2(field->text() == QLatin1String(step.text), step.command);
             QVERIFY2(field->selectedText() == QLatin1String(step.selected), step.command);
         }
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("250"));
+    }
+
+    void editItemsAreEnabledByWhatTheFocusedFieldOffers() {
+        QTemporaryDir tmp;
+        const QString folder = writePocketQuery(tmp.path(), {});
+        windowSettings* w = newWindow();
+        const auto states = [] {
+            emit myMenuBar::instance()->menuAboutToShow();
+            QString s;
+            for (const char* name :
+                 {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"})
+                s += item(name)->isEnabled() ? u'1' : u'0';
+            return s;
+        };
+        QGuiApplication::clipboard()->setText(QStringLiteral("75"));
+        // An empty window: no text field can take the focus.
+        QCOMPARE(states(), QStringLiteral("000000"));
+
+        app()->startNewProject(FolderItem(folder), false, w);
+        QVERIFY(driver::activate(w));
+        auto* field = child<QLineEdit>(w, "fldMaxFileSIzeKB");
+        QTRY_VERIFY(field->hasFocus());
+        QCOMPARE(field->selectedText(), QStringLiteral("250"));
+        QCOMPARE(states(), QStringLiteral("011111"));
+        field->deselect();
+        QCOMPARE(states(), QStringLiteral("000101"));
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(states(), QStringLiteral("100101"));
+        QGuiApplication::clipboard()->clear();
+        QCOMPARE(states(), QStringLiteral("100001"));
     }
 
     void openDocumentRequestsAreIgnored() {

@@ -5,6 +5,7 @@
 #include "app/windowAbout.h"
 #include "platform/MessageBox.h"
 #include "processing/windowProcess.h"
+#include "settings/ElidedLabel.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 using driver::child;
@@ -463,6 +465,27 @@ private slots:
         QCOMPARE(behind->project->name, QStringLiteral("Dropped"));
         QCOMPARE(other->windowTitle(), QStringLiteral("Settings for Kept"));
         QCOMPARE(other->project->name, QStringLiteral("Kept"));
+    }
+
+    void longFactsShowShortenedWithTheWholeTextOnHover() {
+        windowSettings* w = newWindow();
+        const QString name = QStringLiteral("A very long folder name for the width of the labels");
+        QVERIFY(driver::dropFolder(w, folder(name, true, true)));
+        auto* gpx = child<ElidedLabel>(w, "txtGPXFile");
+        auto* count = child<ElidedLabel>(w, "txtCacheNumber");
+        QVERIFY(gpx && count);
+        // The label keeps the whole text; only its picture is shortened.
+        QCOMPARE(gpx->text(), name + QStringLiteral(".gpx"));
+        QVERIFY(gpx->isElided());
+        QVERIFY(!count->isElided());
+        QCOMPARE(w->project->GCQueryName, child<QLabel>(w, "txtQueryName")->text());
+
+        QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), gpx->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(gpx, &hover);
+        QTRY_COMPARE(QToolTip::text(), name + QStringLiteral(".gpx"));
+        QHelpEvent hoverShort(QEvent::ToolTip, QPoint(5, 5), count->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(count, &hoverShort);
+        QTRY_VERIFY(QToolTip::text().isEmpty());
     }
 
     void aDropIsOverBeforeTheFolderOpens() {
