@@ -60,6 +60,28 @@ template <class Field> void edit(Field* field, const QString& command) {
         field->selectAll();
 }
 
+// What a text field offers to the Edit commands now.
+struct FieldState {
+    bool writable = false;
+    bool selection = false;
+    bool undo = false;
+    bool text = false;
+};
+
+// The same for the multi-line fields, which hold their text in a document.
+template <class Field> FieldState stateOf(Field* field) {
+    return {!field->isReadOnly(), field->textCursor().hasSelection(),
+            field->document()->isUndoAvailable(), !field->document()->isEmpty()};
+}
+
+// An Edit command on a multi-line field; Clear removes the selection.
+template <class Field> void editDocument(Field* field, const QString& command) {
+    if (command != u"EditClear")
+        edit(field, command);
+    else if (!field->isReadOnly())
+        field->textCursor().removeSelectedText();
+}
+
 } // namespace
 
 myMenuBar* myMenuBar::instance() {
@@ -99,31 +121,22 @@ myMenuBar::myMenuBar(QObject* parent) : QObject(parent) {
 
 void myMenuBar::updateEditItems() const {
     // What the focused field offers: a writable field with text selected can cut, and so on.
-    bool writable = false, selection = false, undo = false, text = false;
+    FieldState field;
     QWidget* focus = QApplication::focusWidget();
-    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
-        writable = !line->isReadOnly();
-        selection = line->hasSelectedText();
-        undo = line->isUndoAvailable();
-        text = !line->text().isEmpty();
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
-        writable = !plain->isReadOnly();
-        selection = plain->textCursor().hasSelection();
-        undo = plain->document()->isUndoAvailable();
-        text = !plain->document()->isEmpty();
-    } else if (auto* rich = qobject_cast<QTextEdit*>(focus)) {
-        writable = !rich->isReadOnly();
-        selection = rich->textCursor().hasSelection();
-        undo = rich->document()->isUndoAvailable();
-        text = !rich->document()->isEmpty();
-    }
+    if (auto* line = qobject_cast<QLineEdit*>(focus))
+        field = {!line->isReadOnly(), line->hasSelectedText(), line->isUndoAvailable(),
+                 !line->text().isEmpty()};
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus))
+        field = stateOf(plain);
+    else if (auto* rich = qobject_cast<QTextEdit*>(focus))
+        field = stateOf(rich);
     const bool clipboard = !QGuiApplication::clipboard()->text().isEmpty();
-    item(QStringLiteral("EditUndo"))->setEnabled(writable && undo);
-    item(QStringLiteral("EditCut"))->setEnabled(writable && selection);
-    item(QStringLiteral("EditCopy"))->setEnabled(selection);
-    item(QStringLiteral("EditPaste"))->setEnabled(writable && clipboard);
-    item(QStringLiteral("EditClear"))->setEnabled(writable && selection);
-    item(QStringLiteral("EditSelectAll"))->setEnabled(text);
+    item(QStringLiteral("EditUndo"))->setEnabled(field.writable && field.undo);
+    item(QStringLiteral("EditCut"))->setEnabled(field.writable && field.selection);
+    item(QStringLiteral("EditCopy"))->setEnabled(field.selection);
+    item(QStringLiteral("EditPaste"))->setEnabled(field.writable && clipboard);
+    item(QStringLiteral("EditClear"))->setEnabled(field.writable && field.selection);
+    item(QStringLiteral("EditSelectAll"))->setEnabled(field.text);
 }
 
 QAction* myMenuBar::item(const QString& name) const {
@@ -149,25 +162,13 @@ void myMenuBar::installInto(QMenuBar* bar) const {
 void myMenuBar::runEditCommand(const QString& name) const {
     QWidget* focus = QApplication::focusWidget();
     if (auto* line = qobject_cast<QLineEdit*>(focus)) {
-        if (name == u"EditClear") {
-            if (!line->isReadOnly() && line->hasSelectedText())
-                line->del();
-        } else {
+        if (name != u"EditClear")
             edit(line, name);
-        }
+        else if (!line->isReadOnly() && line->hasSelectedText())
+            line->del();
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
-        if (name == u"EditClear") {
-            if (!plain->isReadOnly())
-                plain->textCursor().removeSelectedText();
-        } else {
-            edit(plain, name);
-        }
+        editDocument(plain, name);
     } else if (auto* rich = qobject_cast<QTextEdit*>(focus)) {
-        if (name == u"EditClear") {
-            if (!rich->isReadOnly())
-                rich->textCursor().removeSelectedText();
-        } else {
-            edit(rich, name);
-        }
+        editDocument(rich, name);
     }
 }
